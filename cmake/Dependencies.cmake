@@ -1,0 +1,44 @@
+# Third-party libraries: Debian's packages for the native build; for the MinGW builds,
+# GoogleTest from Debian's /usr/src/googletest and SQLite compiled from Debian's own
+# source package (see scripts/fetch-sqlite.sh).
+
+if(CMAKE_CROSSCOMPILING)
+  # Windows tests run only where the emulator can execute them (x86_64 under wine64).
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(SINDHIKIT_RUN_TESTS ON)
+  else()
+    set(SINDHIKIT_RUN_TESTS OFF)
+  endif()
+
+  set(SINDHIKIT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix the tests run in")
+  configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY)
+  set(SINDHIKIT_WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${SINDHIKIT_WINE_RUN})
+
+  # Everything static: the programs and the DLL run on a bare Windows without MinGW runtimes.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/third_party/googletest EXCLUDE_FROM_ALL)
+
+  set(SINDHIKIT_SQLITE_SOURCE "" CACHE PATH "Folder holding sqlite3.c and sqlite3.h")
+  if(NOT EXISTS "${SINDHIKIT_SQLITE_SOURCE}/sqlite3.c")
+    message(FATAL_ERROR "SINDHIKIT_SQLITE_SOURCE must name the folder with sqlite3.c (scripts/fetch-sqlite.sh makes it)")
+  endif()
+  add_library(sqlite3_amalgamation STATIC ${SINDHIKIT_SQLITE_SOURCE}/sqlite3.c)
+  target_include_directories(sqlite3_amalgamation SYSTEM PUBLIC ${SINDHIKIT_SQLITE_SOURCE})
+  target_compile_definitions(sqlite3_amalgamation PRIVATE
+    SQLITE_THREADSAFE=1 SQLITE_OMIT_LOAD_EXTENSION SQLITE_DQS=0)
+  target_compile_options(sqlite3_amalgamation PRIVATE -O2 -w)
+  add_library(SQLite::SQLite3 ALIAS sqlite3_amalgamation)
+else()
+  set(SINDHIKIT_RUN_TESTS ON)
+  find_package(GTest REQUIRED)
+  find_package(SQLite3 REQUIRED)
+  find_package(benchmark QUIET)
+endif()
+
+add_library(sindhikit_gtest_main INTERFACE)
+target_link_libraries(sindhikit_gtest_main INTERFACE GTest::gtest_main GTest::gtest)

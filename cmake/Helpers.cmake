@@ -1,0 +1,25 @@
+# Shared helpers for our targets and tests.
+
+# Applies the project's warning flags to one of our own targets.
+function(sindhikit_target target)
+  target_compile_options(${target} PRIVATE ${SINDHIKIT_WARNINGS})
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+  endif()
+endfunction()
+
+# A GoogleTest executable. Native builds run it directly; the Windows x86_64 build runs it
+# under wine64 through the cross-compiling emulator. The i686 build only compiles and links it.
+# Usage: sindhikit_gtest(NAME SOURCES... LIBS lib...)
+function(sindhikit_gtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+  sindhikit_target(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} sindhikit_gtest_main)
+  if(SINDHIKIT_RUN_TESTS)
+    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    if(T_LABELS)
+      set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+    endif()
+  endif()
+endfunction()

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs every test: builds the three configurations from scratch in BUILD (default: build/),
+# runs the native tests, the Windows x86_64 tests under wine64 (Wine prefix inside BUILD,
+# windows on a private Xvfb display) and checks the i686 images, with one ctest summary.
+# Usage: scripts/test.sh [BUILD] [ctest arguments...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$here/build}")
+[ $# -gt 0 ] && shift
+
+bash "$here/scripts/build.sh" --clean "$build"
+
+# One test tree over the three builds, so ctest prints one summary.
+cat >"$build/CTestTestfile.cmake" <<CTEST
+subdirs("native")
+subdirs("win64")
+add_test(win32.images_are_i686 "$here/scripts/check-i686.sh" "$build/win32" "$build/win64")
+CTEST
+
+cd "$build"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --output-on-failure --timeout 600 -j "$(nproc)" "$@"
