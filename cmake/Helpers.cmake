@@ -1,5 +1,12 @@
 # Shared helpers for our targets and tests.
 
+# Test names carry the world they run in, so the one ctest summary over all builds is unambiguous.
+if(CMAKE_CROSSCOMPILING)
+  set(SINDHIKIT_TEST_PREFIX "wine.")
+else()
+  set(SINDHIKIT_TEST_PREFIX "native.")
+endif()
+
 # Applies the project's warning flags to one of our own targets.
 function(sindhikit_target target)
   target_compile_options(${target} PRIVATE ${SINDHIKIT_WARNINGS})
@@ -17,9 +24,9 @@ function(sindhikit_gtest name)
   sindhikit_target(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} sindhikit_gtest_main)
   if(SINDHIKIT_RUN_TESTS)
-    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    add_test(NAME ${SINDHIKIT_TEST_PREFIX}${name} COMMAND ${name} --gtest_color=no)
     if(T_LABELS)
-      set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+      set_tests_properties(${SINDHIKIT_TEST_PREFIX}${name} PROPERTIES LABELS "${T_LABELS}")
     endif()
   endif()
 endfunction()
