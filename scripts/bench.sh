@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$here/build}")
-bash "$here/scripts/build.sh" "$build" >/dev/null
+SINDHIKIT_CONFIGS="native win64" bash "$here/scripts/build.sh" "$build" >/dev/null
 for b in $(find "$build/native" -name third_party -prune -o -type f -executable -name '*_bench' -print | sort); do
   echo "== native: ${b#$build/}"
   "$b"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds the three configurations in BUILD (default: build/):
 #   BUILD/native  Linux, g++            (tests run natively)
+#   BUILD/native-asan  the same with AddressSanitizer and UndefinedBehaviorSanitizer
 #   BUILD/win64   Windows x86_64, MinGW (tests run under wine64)
 #   BUILD/win32   Windows i686, MinGW   (compiled and linked; this machine cannot run it)
 # Usage: scripts/build.sh [--clean] [BUILD]
+# SINDHIKIT_CONFIGS picks a subset, e.g. SINDHIKIT_CONFIGS="native win64".
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 clean=0
@@ -16,18 +18,25 @@ mkdir -p "$build"
 bash "$here/scripts/fetch-sqlite.sh" "$build/third_party/sqlite"
 
 jobs=$(nproc)
+configs=${SINDHIKIT_CONFIGS:-native native-asan win64 win32}
 configure() {  # name, extra cmake args...
   local name=$1; shift
+  case " $configs " in *" $name "*) ;; *) return 0;; esac
   cmake -S "$here" -B "$build/$name" -G Ninja -Wno-dev "$@" >"$build/$name.configure.log" 2>&1 || {
     cat "$build/$name.configure.log"; echo "build: configuring $name failed" >&2; exit 1; }
 }
 configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The native tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+configure native-asan -DCMAKE_BUILD_TYPE=Debug -DSINDHIKIT_TEST_PREFIX=asan. \
+  "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+  "-DCMAKE_C_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer" \
+  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake" \
   -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
   -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-for name in native win64 win32; do
+for name in $configs; do
   echo "build: $name"
   cmake --build "$build/$name" -j "$jobs"
 done

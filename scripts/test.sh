@@ -13,6 +13,7 @@ bash "$here/scripts/build.sh" --clean "$build"
 # One test tree over the three builds, so ctest prints one summary.
 cat >"$build/CTestTestfile.cmake" <<CTEST
 subdirs("native")
+subdirs("native-asan")
 subdirs("win64")
 add_test(win32.images_are_i686 "$here/scripts/check-i686.sh" "$build/win32" "$build/win64")
 CTEST
