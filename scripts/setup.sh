@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
   libpugixml-dev unicode-cldr-core wordnet-base
   fonts-noto-core fonts-sil-lateef imagemagick
-  dpkg-dev tcl
+  dpkg-dev tcl clang-14 libclang-rt-14-dev
 )
 
 missing=()
