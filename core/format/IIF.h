@@ -1,0 +1,14 @@
+// IIF(S_Condition, S_True, S_False): a copy of S_True when the condition holds, else of S_False,
+// each with its own type. Null and Empty are false, a number is true when not zero, text reads
+// as a Boolean word or a number; other text throws a type mismatch (VariantError).
+#pragma once
+
+#include "variant/NumberFormat.h"
+#include "variant/Variant.h"
+
+namespace sindhikit {
+
+Variant IIF(const Variant& S_Condition, const Variant& S_True, const Variant& S_False,
+            const NumberFormat& format = {});
+
+}  // namespace sindhikit
