@@ -1,0 +1,24 @@
+// DllMain, DllGetClassObject and DllCanUnloadNow (registration lives in Registration.cpp).
+#include <windows.h>
+#include <objbase.h>
+
+#include "ClassFactory.h"
+#include "ServerModule.h"
+#include "TavroCodes_h.h"
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    tavrocodes::SetModuleHandle(instance);
+    DisableThreadLibraryCalls(instance);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
+  if (!object) return E_POINTER;
+  *object = nullptr;
+  if (!IsEqualCLSID(clsid, CLSID_TavroCode)) return CLASS_E_CLASSNOTAVAILABLE;
+  return tavrocodes::TheClassFactory().QueryInterface(riid, object);
+}
+
+STDAPI DllCanUnloadNow() { return tavrocodes::ModuleInUse() ? S_FALSE : S_OK; }
