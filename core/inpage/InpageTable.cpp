@@ -1,0 +1,21 @@
+#include "inpage/InpageTable.h"
+
+namespace sindhikit {
+
+void FillInpageTable(InpageTable& table) {
+    table.fill(0);
+    table[0x20] = 0x0020;  // SPACE
+    // 0x81..0xA7: the Urdu letters, in InPage's order.
+    static constexpr std::int16_t kLetters[] = {
+        0x0627, 0x0628, 0x067E, 0x062A, 0x0679, 0x062B, 0x062C, 0x0686,  // alef .. tcheh
+        0x062D, 0x062E, 0x062F, 0x0688, 0x0630, 0x0631, 0x0691, 0x0632,  // hah .. zain
+        0x0698, 0x0633, 0x0634, 0x0635, 0x0636, 0x0637, 0x0638, 0x0639,  // jeh .. ain
+        0x063A, 0x0641, 0x0642, 0x06A9, 0x06AF, 0x0644, 0x0645, 0x0646,  // ghain .. noon
+        0x06BA, 0x0648, 0x0626, 0x06CC, 0x06D2, 0x06C1, 0x06BE,          // noon ghunna .. heh doachashmee
+    };
+    for (std::size_t i = 0; i < std::size(kLetters); ++i) table[0x81 + i] = kLetters[i];
+    table[0xB9] = 0x0629;  // TEH MARBUTA
+    table[0xF3] = 0x002D;  // HYPHEN-MINUS
+}
+
+}  // namespace sindhikit
