@@ -9,6 +9,7 @@ packages=(
   libwine-dev wine wine64 xvfb xauth
   libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
   libpugixml-dev unicode-cldr-core wordnet-base
+  dictd dict dict-wn hyperfine
   fonts-noto-core fonts-sil-lateef imagemagick
   dpkg-dev tcl clang-14 libclang-rt-14-dev
 )
