@@ -1,0 +1,61 @@
+#include "Sindhikit.h"
+
+#include "CommandLine.h"
+#include "commands/Commands.h"
+
+namespace sindhikit::cli {
+namespace {
+
+constexpr const char* kUsage[] = {
+    "usage: sindhikit [--store STORE] COMMAND ...",
+    "",
+    "  en WORD...                    the Sindhi meanings and English definitions of an English word",
+    "  sd WORD...                    the English meanings of a Sindhi word (UTF-8)",
+    "  sd --keys KEYS...             the same, the word typed as Latin keys through the Sindhi",
+    "                                phonetic key map",
+    "     --definitions              with sd: each English meaning's definitions as well",
+    "  keys --lang sd|ur|fa TEXT...  TEXT typed through the Sindhi, Urdu or Farsi key map",
+    "  inpage [FILE]                 InPage text (FILE or standard input) to UTF-8",
+    "  store build SOURCE... -o STORE  build a word store from source files",
+    "  store check [STORE]           check a word store and name the file checked",
+    "",
+    "Several words are joined with one space. The store is STORE when given, else $SINDHIKIT_STORE,",
+    "else directodb.dll beside the program or the one the build made (../data/directodb.dll).",
+    "Exit status: 0 found, 1 not found, 2 usage or store error.",
+};
+
+void PrintUsage(std::ostream& s, const std::string& newline) {
+  for (const char* line : kUsage) s << line << newline;
+}
+
+}  // namespace
+
+int RunSindhikit(const std::vector<std::u16string>& args, const Context& context,
+                 std::istream& in, std::ostream& out, std::ostream& err) {
+  Invocation inv;
+  try {
+    inv = ParseCommandLine(args);
+  } catch (const UsageError& e) {
+    err << "sindhikit: " << e.what() << '\n' << "Try 'sindhikit --help'.\n";
+    return ExitError;
+  }
+  switch (inv.verb) {
+    case Verb::Help:
+      // Asked for, the usage is the result; with no command at all it explains the error.
+      if (args.empty()) {
+        PrintUsage(err, context.newline);
+        return ExitError;
+      }
+      PrintUsage(out, context.newline);
+      return ExitFound;
+    case Verb::English: return RunEnglishLookup(inv, context, out, err);
+    case Verb::Sindhi: return RunSindhiLookup(inv, context, out, err);
+    case Verb::Keys: return RunKeys(inv, context, out, err);
+    case Verb::Inpage: return RunInpage(inv, context, in, out, err);
+    case Verb::StoreBuild: return RunStoreBuild(inv, context, out, err);
+    case Verb::StoreCheck: return RunStoreCheck(inv, context, out, err);
+  }
+  return ExitError;
+}
+
+}  // namespace sindhikit::cli
