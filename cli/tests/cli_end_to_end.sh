@@ -5,6 +5,10 @@
 # Usage: cli_end_to_end.sh WORLD EXE DEFAULT_STORE FIXTURE_SOURCE WORKDIR [RUNNER...]
 #   WORLD is native (LF, Unix paths) or wine (CRLF, Windows paths); RUNNER runs EXE (wine-run).
 set -uo pipefail
+# Under Wine, one private display for the whole table rather than one per program run.
+if [ "$1" = wine ] && [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+  exec xvfb-run -a -s "-screen 0 640x480x24" bash "$0" "$@"
+fi
 world=$1 exe=$2 default_store=$3 fixture_source=$4 work=$5
 shift 5
 runner=("$@")
@@ -44,7 +48,9 @@ check() {
   [ "$rc" = "$want_rc" ] || problem+=" exit $rc (want $want_rc);"
   case $want_out in
     "") [ -z "$out" ] || problem+=" unexpected stdout;" ;;
-    =*) [ "$out" = "${want_out#=}$nl" ] || problem+=" stdout differs;" ;;
+    =*) local want=${want_out#=}
+        want=${want%$'\r'}  # the substitution dropped only the LF of a last CR LF
+        [ "$out" = "$want$nl" ] || problem+=" stdout differs;" ;;
     ^*) [ "$out" = "${want_out#^}" ] || problem+=" stdout differs;" ;;
     ~*) [[ "$out" == *"${want_out#\~}"* ]] || problem+=" stdout lacks '${want_out#\~}';" ;;
   esac
