@@ -16,9 +16,9 @@ std::u16string CapitalizeFirst(std::u16string_view word);
 // upper-cased, nothing trimmed.
 std::u16string CapitalizedUntrimmed(std::u16string_view word);
 
-// Upper-case form of one UTF-16 code unit (simple one-to-one case mapping for the Latin,
-// Greek and Cyrillic letters of the Basic Multilingual Plane; every other unit comes back
-// as it is).
+// Upper-case form of one UTF-16 code unit: the simple one-to-one mapping of Basic Latin,
+// Latin-1, Latin Extended-A, basic Greek and basic Cyrillic letters (the range stored
+// English text can use); every other unit comes back as it is.
 char16_t UpperCaseUnit(char16_t unit);
 
 // Removes leading and trailing U+0020 (the trim of the lookups).

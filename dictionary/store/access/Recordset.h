@@ -19,6 +19,7 @@ namespace sindhikit::dataaccess {
 using FieldValue = std::optional<std::u16string>;
 
 namespace detail {
+struct Database;
 struct PooledStatement;
 }
 
@@ -57,14 +58,12 @@ class Recordset {
 
  private:
   friend class Command;
-  void Start(std::shared_ptr<detail::ConnectionState> connection,
-             std::unique_ptr<detail::PooledStatement> statement);
+  void Start(std::unique_ptr<detail::PooledStatement> statement);
   void Step();
   void RequireOpen() const;
   void RequireRow() const;
   int ColumnIndex(std::u16string_view name) const;
 
-  std::shared_ptr<detail::ConnectionState> connection_;
   std::unique_ptr<detail::PooledStatement> statement_;
   bool eof_ = true;
   bool knownEmpty_ = false;
