@@ -1,7 +1,9 @@
 # Shared helpers for our targets and tests.
 
 # Test names carry the world they run in, so the one ctest summary over all builds is unambiguous.
-if(CMAKE_CROSSCOMPILING)
+if(DEFINED SINDHIKIT_TEST_PREFIX)
+  # set by the configuration (e.g. the sanitizer build)
+elseif(CMAKE_CROSSCOMPILING)
   set(SINDHIKIT_TEST_PREFIX "wine.")
 else()
   set(SINDHIKIT_TEST_PREFIX "native.")
