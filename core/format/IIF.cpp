@@ -4,10 +4,13 @@
 
 namespace sindhikit {
 
+bool IIFCondition(const Variant& S_Condition, const NumberFormat& format) {
+    return !S_Condition.IsNull() && ToBoolean(S_Condition, format);
+}
+
 Variant IIF(const Variant& S_Condition, const Variant& S_True, const Variant& S_False,
             const NumberFormat& format) {
-    const bool condition = !S_Condition.IsNull() && ToBoolean(S_Condition, format);
-    return condition ? S_True : S_False;
+    return IIFCondition(S_Condition, format) ? S_True : S_False;
 }
 
 }  // namespace sindhikit

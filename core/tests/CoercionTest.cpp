@@ -36,6 +36,9 @@ TEST(DoubleToText, DefaultTextForm) {
         {1e100, "1E+100"},
         {-2.5e-300, "-2.5E-300"},
         {999999999999999.9, "1E+15"},  // rounding to 15 digits carries into the exponent
+        {652790666635660.5, "652790666635661"},  // an exact half goes away from zero
+        {71363397283256.25, "71363397283256.3"},
+        {-200397663636132.5, "-200397663636133"},
         {std::numeric_limits<double>::infinity(), "1.#INF"},
     };
     for (const auto& c : cases) EXPECT_EQ(Narrow(DoubleToText(c.x, {})), c.text) << c.x;
@@ -67,7 +70,9 @@ TEST(NumericText, WhatReadsAsANumber) {
         {"(42)", -42}, {"$42", 42}, {"1,000", 1000}, {"1,2", 12}, {"3.25", 3.25}, {".5", 0.5},
         {"5.", 5}, {"1e3", 1000}, {"1E+3", 1000}, {"25e-1", 2.5}, {"000123", 123},
         {"0.000", 0}, {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"1.7976931348623157e308", 1.7976931348623157e308},
-        {"1e-400", 0}, {"0.1", 0.1},
+        {"1e-400", 0}, {"0.1", 0.1}, {"1$", 1}, {"1 $ -", -1}, {"(1-", -1}, {"(-1", -1},
+        {"(1))", -1}, {"0,1", 1}, {".,5", 0.5}, {"1.000,5", 1.0005}, {"1e--2", 0.01},
+        {"1e2-", -100}, {"-&H1", 1}, {"&H80000000", -2147483648.0}, {"&H7FFFFFFF", 2147483647},
     };
     for (const auto& c : numbers) {
         auto r = ParseNumericText(Wide(c.text), {});
@@ -75,10 +80,12 @@ TEST(NumericText, WhatReadsAsANumber) {
         EXPECT_EQ(r.value, c.value) << c.text;
     }
     for (const char* text : {"", " ", "abc", "1a", "1.2.3", "--1", "(42", "42)", ".", "+", "$", "1 2",
-                             "&H", "&HG", "0x1F", "1e", "Float"}) {
+                             "&H", "&HG", "0x1F", "1e", "1e+", "Float", ",1", "-,1", "$$1", "$1e2",
+                             "$&H1", "1d3", "-1-", "+1+", "(1", "1)", "&O8"}) {
         EXPECT_EQ(ParseNumericText(Wide(text), {}).status, NumericTextResult::Status::NotNumeric) << text;
     }
     EXPECT_EQ(ParseNumericText(u"1e309", {}).status, NumericTextResult::Status::Overflow);
+    EXPECT_EQ(ParseNumericText(u"&H80000001", {}).status, NumericTextResult::Status::Overflow);
     EXPECT_THROW(NumericTextToDouble(u"1e309", {}), VariantError);
 }
 

@@ -10,6 +10,33 @@ namespace {
 
 std::u16string Widen(const std::string& s) { return {s.begin(), s.end()}; }
 
+// The first `precision` significant digits of x > 0 and its decimal exponent, exact halves
+// rounded away from zero as the platform does (652790666635660.5 gives ...661). 41 digits
+// hold every double that is such a half exactly (they lie between 1e14 and 1e37).
+void RoundedDigits(double x, int precision, std::string& digits, int& exponent) {
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%.40e", x);
+    std::string all;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.') all.push_back(*p);
+    exponent = std::atoi(p + 1);
+    const std::size_t keep = static_cast<std::size_t>(precision);
+    digits = all.substr(0, keep);
+    if (all[keep] >= '5') {
+        // Round up: a tail "5000..." is an exact half here, anything above it more than half.
+        int i = static_cast<int>(keep) - 1;
+        for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) digits[static_cast<std::size_t>(i)] = '0';
+        if (i >= 0) {
+            ++digits[static_cast<std::size_t>(i)];
+        } else {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+}
+
 // precision: significant digits (15 for double, 7 for single). Fixed notation holds while
 // the exponent is below the precision and, for magnitudes below 1, while every significant
 // digit fits within that many decimal places.
@@ -18,14 +45,9 @@ std::u16string RealToText(double value, int precision, const NumberFormat& forma
     if (std::isinf(value)) return value < 0 ? u"-1.#INF" : u"1.#INF";
     if (value == 0) return u"0";  // also for -0.0
 
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, std::fabs(value));
-    // buf is "d.ddddde+XX": collect the significant digits and the decimal exponent.
     std::string digits;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.') digits.push_back(*p);
-    int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    RoundedDigits(std::fabs(value), precision, digits, exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     const int count = static_cast<int>(digits.size());
 

@@ -31,10 +31,11 @@ public:
 
     NumericTextResult Run() {
         LeadingSymbols();
-        bool ok = StartsRadix() ? RadixDigits() : DecimalDigits();
+        bool ok = (!currency_ && StartsRadix()) ? RadixDigits() : DecimalDigits();
         if (!ok) return {NumericTextResult::Status::NotNumeric, 0};
         TrailingSymbols();
-        if (parens_ && !closedParens_) return {NumericTextResult::Status::NotNumeric, 0};
+        // An opening parenthesis needs a closing one, or some other sign of a negative number.
+        if (parens_ && !negative_) return {NumericTextResult::Status::NotNumeric, 0};
         if (i_ != s_.size()) return {NumericTextResult::Status::NotNumeric, 0};
         return radix_ ? RadixValue() : DecimalValue();
     }
@@ -93,16 +94,18 @@ private:
     }
 
     // Mantissa digits (leading zeros dropped), one decimal separator, thousands separators
-    // anywhere in the mantissa, then an optional exponent with its own sign.
+    // anywhere in the mantissa but at its start, then an optional exponent (not after a
+    // currency symbol) with its own signs.
     bool DecimalDigits() {
         bool sawDigit = false, sawDecimal = false;
+        const std::size_t start = i_;
         for (; i_ < s_.size(); ++i_) {
             char16_t c = s_[i_];
             if (IsDigit(c)) {
                 sawDigit = true;
                 if (sawDecimal) --pwr10_;
                 if (!digits_.empty() || c != u'0') digits_.push_back(static_cast<char>(c));
-            } else if (c == thousands_ && !(sawDecimal && thousands_ == decimal_)) {
+            } else if (c == thousands_ && i_ > start && !(sawDecimal && thousands_ == decimal_)) {
                 // accepted and ignored
             } else if (c == decimal_ && !sawDecimal) {
                 sawDecimal = true;
@@ -111,11 +114,11 @@ private:
             }
         }
         if (!sawDigit) return false;
-        if (At(u'e') || At(u'E') || At(u'd') || At(u'D')) {
+        if (!currency_ && (At(u'e') || At(u'E'))) {
             std::size_t mark = i_++;
             bool expNegative = false;
-            if (At(f_.positiveSign)) ++i_;
-            else if (At(f_.negativeSign)) { expNegative = true; ++i_; }
+            for (; At(f_.positiveSign) || At(f_.negativeSign); ++i_)
+                if (At(f_.negativeSign)) expNegative = true;
             if (!(i_ < s_.size() && IsDigit(s_[i_]))) { i_ = mark; return true; }
             long long e = 0;
             for (; i_ < s_.size() && IsDigit(s_[i_]); ++i_)
@@ -125,26 +128,31 @@ private:
         return true;
     }
 
+    // Unlike the leading ones, trailing symbols may repeat.
     void TrailingSymbols() {
         for (;;) {
             if (i_ < s_.size() && IsWhite(s_[i_])) {
                 SkipWhite();
-            } else if (!leadingPlus_ && !trailingPlus_ && At(f_.positiveSign)) {
-                trailingPlus_ = true; ++i_;
-            } else if (!leadingMinus_ && !trailingMinus_ && At(f_.negativeSign)) {
-                trailingMinus_ = negative_ = true; ++i_;
-            } else if (parens_ && !closedParens_ && At(u')')) {
-                closedParens_ = negative_ = true; ++i_;
+            } else if (!leadingPlus_ && At(f_.positiveSign)) {
+                ++i_;
+            } else if (!leadingMinus_ && At(f_.negativeSign)) {
+                negative_ = true; ++i_;
+            } else if (parens_ && At(u')')) {
+                negative_ = true; ++i_;
+            } else if (AtCurrency()) {
+                i_ += f_.currencySymbol.size();
             } else {
                 break;
             }
         }
     }
 
+    // &H and &O numbers are 32-bit patterns: signs and parentheses around them do not count,
+    // and &H80000000 reads as the most negative 32-bit integer.
     NumericTextResult RadixValue() const {
-        if (radixOverflow_) return {NumericTextResult::Status::Overflow, 0};
-        double v = static_cast<double>(radixValue_);
-        return {NumericTextResult::Status::Ok, negative_ ? -v : v};
+        if (radixOverflow_ || radixValue_ > 0x80000000u) return {NumericTextResult::Status::Overflow, 0};
+        return {NumericTextResult::Status::Ok, radixValue_ == 0x80000000u ? -2147483648.0
+                                                                           : static_cast<double>(radixValue_)};
     }
 
     NumericTextResult DecimalValue() const {
@@ -167,8 +175,8 @@ private:
     std::u16string_view s_;
     const NumberFormat& f_;
     std::size_t i_ = 0;
-    bool leadingPlus_ = false, leadingMinus_ = false, trailingPlus_ = false, trailingMinus_ = false;
-    bool currency_ = false, parens_ = false, closedParens_ = false, negative_ = false;
+    bool leadingPlus_ = false, leadingMinus_ = false;
+    bool currency_ = false, parens_ = false, negative_ = false;
     char16_t decimal_ = u'.', thousands_ = u',';
     int radix_ = 0;
     bool radixOverflow_ = false;
