@@ -2,6 +2,7 @@
 # Configures and builds the three configurations in BUILD (default: build/):
 #   BUILD/native  Linux, g++            (tests run natively)
 #   BUILD/native-asan  the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   BUILD/fuzz    clang, libFuzzer targets of the parsers (bounded runs as tests)
 #   BUILD/win64   Windows x86_64, MinGW (tests run under wine64)
 #   BUILD/win32   Windows i686, MinGW   (compiled and linked; this machine cannot run it)
 # Usage: scripts/build.sh [--clean] [BUILD]
@@ -18,7 +19,7 @@ mkdir -p "$build"
 bash "$here/scripts/fetch-sqlite.sh" "$build/third_party/sqlite"
 
 jobs=$(nproc)
-configs=${SINDHIKIT_CONFIGS:-native native-asan win64 win32}
+configs=${SINDHIKIT_CONFIGS:-native native-asan fuzz win64 win32}
 configure() {  # name, extra cmake args...
   local name=$1; shift
   case " $configs " in *" $name "*) ;; *) return 0;; esac
@@ -30,6 +31,12 @@ configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure native-asan -DCMAKE_BUILD_TYPE=Debug -DSINDHIKIT_TEST_PREFIX=asan. \
   "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   "-DCMAKE_C_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer" \
+  "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+# libFuzzer targets of the parsers of outside input, with clang.
+configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSINDHIKIT_FUZZ=ON -DSINDHIKIT_TEST_PREFIX=fuzz. \
+  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
+  "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake" \
   -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -14,6 +14,7 @@ bash "$here/scripts/build.sh" --clean "$build"
 cat >"$build/CTestTestfile.cmake" <<CTEST
 subdirs("native")
 subdirs("native-asan")
+subdirs("fuzz")
 subdirs("win64")
 add_test(win32.images_are_i686 "$here/scripts/check-i686.sh" "$build/win32" "$build/win64")
 CTEST

@@ -1,0 +1,25 @@
+// Connection strings of any shape parse or raise the data-access error, nothing else;
+// a data source written with QuoteConnectionValue reads back as it was.
+#include <cstdlib>
+
+#include "FuzzInput.h"
+#include "access/ConnectionString.h"
+#include "access/DataError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace sindhikit::dataaccess;
+    const std::u16string text = FuzzText(data, size);
+    try {
+        (void)ParseConnectionString(text);
+    } catch (const DataError&) {
+    }
+    if (!text.empty() && text.find(u'\0') == std::u16string::npos) {
+        const std::u16string written =
+            u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + QuoteConnectionValue(text) + u";Mode=Read";
+        try {
+            if (ParseConnectionString(written).dataSource != text) std::abort();
+        } catch (const DataError&) {
+        }
+    }
+    return 0;
+}
