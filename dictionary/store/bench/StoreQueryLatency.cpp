@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     std::printf("store %s: %zu English keys, %zu Sindhi words sampled, %zu repeats\n", store.c_str(), keys.size(),
                 sindhi.size(), repeats);
     std::printf("%-11s %9s %9s %6s %9s %9s %6s %6s\n", "query", "layer p50", "sqlite p50", "ratio", "layer p99",
-                "sqlite p99", "ratio", "rows");
+                "sqlite p99", "ratio", "hits");
     bool allWithin = true;
     for (const auto& q : queries) {
       // The same SQL text the layer runs, read from the store's own table.

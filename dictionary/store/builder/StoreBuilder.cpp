@@ -147,7 +147,7 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
   BuildSummary summary;
   Writer w(file);
   // Nothing here needs a journal: a failed build is thrown away whole.
-  w.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL; PRAGMA encoding = 'UTF-16le';");
+  w.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL;");
   w.Exec("PRAGMA application_id = " + std::to_string(schema::ApplicationId) +
          "; PRAGMA user_version = " + std::to_string(schema::FormatVersion) + ";");
   w.Exec("BEGIN");
