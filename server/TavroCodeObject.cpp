@@ -4,6 +4,7 @@
 
 #include "DispatchArguments.h"
 #include "ServerModule.h"
+#include "inpage/InpageTable.h"
 
 namespace tavrocodes {
 namespace {
@@ -44,7 +45,10 @@ HRESULT TavroCodeObject::Create(REFIID riid, void** object) {
   return hr;
 }
 
-TavroCodeObject::TavroCodeObject(ITypeInfo* typeInfo) : typeInfo_(typeInfo) { ObjectCreated(); }
+TavroCodeObject::TavroCodeObject(ITypeInfo* typeInfo) : typeInfo_(typeInfo) {
+  sindhikit::FillInpageTable(inpageTable_);
+  ObjectCreated();
+}
 
 TavroCodeObject::~TavroCodeObject() {
   typeInfo_->Release();
