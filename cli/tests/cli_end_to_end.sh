@@ -12,6 +12,7 @@ fi
 world=$1 exe=$2 default_store=$3 fixture_source=$4 work=$5
 shift 5
 runner=("$@")
+unset SINDHIKIT_STORE  # the default-store cases find the store from the program's place
 
 rm -rf "$work" && mkdir -p "$work"
 failures=0
@@ -100,6 +101,9 @@ check "sd --definitions adds each meaning's lines" 0 "=$(lines "Apple" \
   "1       noun  :   fruit with red or yellow or green skin" \
   "2       noun  :   native Eurasian tree widely cultivated" \
   "Apple tree" "1       noun  :   a tree that bears apples")" "" -- "${F[@]}" sd --definitions --keys seb
+SINDHIKIT_STORE=$(hostpath "$fixture") check "the store from SINDHIKIT_STORE" 0 "=$apple" "" -- en Apple
+SINDHIKIT_STORE=$(hostpath "$work/missing.dll") check "--store wins over SINDHIKIT_STORE" 0 "=$apple" "" -- \
+  "${F[@]}" en Apple
 check "en: unknown word exits 1, silent" 1 "" "" -- "${F[@]}" en Zzyzzyva
 check "sd: unknown word exits 1, silent" 1 "" "" -- "${F[@]}" sd --keys qqq
 
