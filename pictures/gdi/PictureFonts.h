@@ -1,0 +1,37 @@
+// Fonts for the pictures: the preferred face that is installed, at a pixel height.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace sindhikit::pictures {
+
+// The faces the pictures use on this system (chosen once, from the preference lists).
+const std::wstring& ArabicFace();
+const std::wstring& LatinFace();
+
+// An owned font handle; the face is matched with the Arabic character set for Arabic text.
+class PictureFont {
+ public:
+    PictureFont(const std::wstring& face, int pixelHeight, bool bold = false, bool arabic = false);
+    ~PictureFont();
+    PictureFont(const PictureFont&) = delete;
+    PictureFont& operator=(const PictureFont&) = delete;
+    HFONT Get() const { return font_; }
+
+ private:
+    HFONT font_ = nullptr;
+};
+
+// Whether `font` has a glyph of its own for every character of `text`: GDI draws a
+// missing one as an empty box rather than borrowing it from another font.
+bool FontHasGlyphs(HFONT font, const std::wstring& text);
+
+// Draws `text` centred in `rect`; Arabic runs are laid out right to left and shaped by
+// the platform's script engine.
+void DrawCentred(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF colour, bool rtl);
+// Draws `text` at the left or right edge of `rect` on one line.
+void DrawAligned(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF colour, UINT format);
+
+}  // namespace sindhikit::pictures
