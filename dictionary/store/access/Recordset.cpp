@@ -17,9 +17,7 @@ bool SameName(std::u16string_view a, const char16_t* b) {
   return b[i] == 0;
 }
 
-std::shared_ptr<detail::Database> OpenDatabase(const Connection& connection,
-                                               const std::shared_ptr<detail::ConnectionState>& state) {
-  (void)connection;
+std::shared_ptr<detail::Database> OpenDatabase(const std::shared_ptr<detail::ConnectionState>& state) {
   if (!state || !state->database)
     throw DataError(ErrorNumber::ConnectionNotUsable,
                     "The connection cannot be used to perform this operation: it is closed");
@@ -35,7 +33,7 @@ Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 
 void Recordset::Open(std::u16string_view source, const Connection& activeConnection) {
   if (statement_) throw DataError(ErrorNumber::NotAllowed, "Operation is not allowed when the object is open");
-  auto database = OpenDatabase(activeConnection, activeConnection.state_);
+  auto database = OpenDatabase(activeConnection.state_);
   Start(std::make_unique<detail::PooledStatement>(std::move(database), std::u16string(source)));
 }
 
