@@ -1,11 +1,24 @@
-// ShowKB: not built yet; its own change replaces this file.
+// ShowKB(Lang): the keyboard window with the language's two layout pictures. Every
+// failing step is reported in a message box by the window code; nothing reaches the caller.
+#include <exception>
+
+#include "ServerModule.h"
+#include "ServerWindows.h"
+#include "ShowFailure.h"
 #include "TavroCodeObject.h"
 
 namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::ShowKB(Langs* Lang, VARIANT* Result) {
-  (void)Lang; (void)Result;
-  return E_NOTIMPL;
+  if (!Lang || !Result) return E_POINTER;
+  VariantInit(Result);  // always empty
+  try {
+    windows::SetModuleLock(LockModule);  // the module stays loaded while its windows are open
+    windows::ShowKB(static_cast<std::int32_t>(*Lang));
+  } catch (const std::exception& failure) {
+    ShowFailureMessage(failure);
+  }
+  return S_OK;
 }
 
 }  // namespace tavrocodes

@@ -1,10 +1,22 @@
-// showSorting: not built yet; its own change replaces this file.
+// showSorting: the Sindhi sort-order window, modeless. A failure to load or show it is
+// the method's error.
+#include <new>
+
+#include "ServerModule.h"
+#include "ServerWindows.h"
 #include "TavroCodeObject.h"
 
 namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::showSorting() {
-  return E_NOTIMPL;
+  try {
+    windows::SetModuleLock(LockModule);
+    return windows::showSorting();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_FAIL;
+  }
 }
 
 }  // namespace tavrocodes
