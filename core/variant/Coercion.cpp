@@ -13,9 +13,6 @@ namespace {
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-template <class T> constexpr bool kIsInteger =
-    std::is_integral_v<T> && !std::is_same_v<T, bool>;
-
 std::int32_t CheckedInt32(long double x) {
     if (x < -2147483648.0L || x > 2147483647.0L) throw VariantError::Overflow();
     return static_cast<std::int32_t>(x);
