@@ -7,16 +7,7 @@ namespace sindhikit::dataaccess {
 
 namespace {
 
-bool SameNameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fa = a[i], fb = b[i];
-    if (fa >= u'A' && fa <= u'Z') fa = static_cast<char16_t>(fa + 0x20);
-    if (fb >= u'A' && fb <= u'Z') fb = static_cast<char16_t>(fb + 0x20);
-    if (fa != fb) return false;
-  }
-  return true;
-}
+using detail::SameName;
 
 bool IsTextType(std::int32_t type) {
   return type == adBSTR || type == adWChar || type == adVarChar || type == adLongVarChar ||
@@ -27,7 +18,7 @@ bool IsTextType(std::int32_t type) {
 
 void Parameters::Append(Parameter parameter) {
   for (const auto& p : items_)
-    if (SameNameIgnoringCase(p.Name, parameter.Name))
+    if (SameName(p.Name, parameter.Name))
       throw DataError(ErrorNumber::InvalidArgument,
                       "The command already has a parameter named '" + Utf16ToUtf8(parameter.Name) + "'");
   items_.push_back(std::move(parameter));
@@ -39,7 +30,7 @@ Parameter& Parameters::operator()(std::u16string_view name) {
 
 const Parameter& Parameters::operator()(std::u16string_view name) const {
   for (const auto& p : items_)
-    if (SameNameIgnoringCase(p.Name, name)) return p;
+    if (SameName(p.Name, name)) return p;
   throw DataError(ErrorNumber::ItemNotFound,
                   "Item cannot be found in the collection corresponding to the requested name: parameter '" +
                       Utf16ToUtf8(name) + "'");
@@ -68,47 +59,53 @@ Recordset Command::Execute(std::int64_t& recordsAffected, std::int32_t options) 
                     "The connection cannot be used to perform this operation: it is closed");
   const auto database = state->database;
 
-  std::u16string sql;
+  std::shared_ptr<detail::StatementPool> pool;
   if (CommandType == adCmdStoredProc) {
-    auto stored = database->StoredQuerySql(CommandText);
-    if (!stored)
+    pool = database->StoredQuery(CommandText);
+    if (!pool)
       throw DataError(ErrorNumber::ObjectNotFound, "The word store '" + database->displayPath +
                                                        "' has no stored query '" + Utf16ToUtf8(CommandText) + "'");
-    sql = std::move(*stored);
   } else if (CommandType == adCmdText || CommandType == adCmdUnspecified) {
-    sql = CommandText;
+    pool = database->PoolFor(CommandText);
   } else {
     throw DataError(ErrorNumber::InvalidArgument,
                     "Command type " + std::to_string(CommandType) + " is not offered (1 text, 4 stored query)");
   }
 
-  auto statement = std::make_unique<detail::PooledStatement>(database, sql);
+  auto statement = std::make_unique<detail::PooledStatement>(database, std::move(pool));
   sqlite3_stmt* stmt = statement->stmt;
   const int wanted = sqlite3_bind_parameter_count(stmt);
-  std::vector<bool> bound(static_cast<std::size_t>(wanted) + 1, false);
-  for (const auto& p : parameters_.Items()) {
-    const std::string name = Utf16ToUtf8(p.Name);
-    int index = 0;  // matched without regard to case, like every name of the store
-    for (int i = 1; i <= wanted && index == 0; ++i) {
+  // The query's parameter an appended one names, matched without regard to case; 0 if none.
+  const auto indexOf = [&](std::u16string_view name) {
+    for (int i = 1; i <= wanted; ++i) {
       const char* candidate = sqlite3_bind_parameter_name(stmt, i);
-      if (candidate && SameNameIgnoringCase(Utf8ToUtf16(candidate).value_or(u""), p.Name)) index = i;
+      if (candidate && SameName(name, candidate)) return i;
     }
+    return 0;
+  };
+  int bound = 0;  // appended names are distinct, so each binds a different parameter
+  for (const auto& p : parameters_.Items()) {
+    const int index = indexOf(p.Name);
     if (index == 0)
-      throw DataError(ErrorNumber::ItemNotFound, "'" + name + "' is not a parameter of '" +
+      throw DataError(ErrorNumber::ItemNotFound, "'" + Utf16ToUtf8(p.Name) + "' is not a parameter of '" +
                                                      Utf16ToUtf8(CommandText) + "'");
     const int rc = p.Value ? sqlite3_bind_text16(stmt, index, p.Value->data(),
                                                  static_cast<int>(p.Value->size() * sizeof(char16_t)),
                                                  SQLITE_TRANSIENT)
                            : sqlite3_bind_null(stmt, index);
-    if (rc != SQLITE_OK) database->Raise(rc, "Binding '" + name + "'");
-    bound[static_cast<std::size_t>(index)] = true;
+    if (rc != SQLITE_OK) database->Raise(rc, "Binding '" + Utf16ToUtf8(p.Name) + "'");
+    ++bound;
   }
-  for (int i = 1; i <= wanted; ++i) {
-    if (!bound[static_cast<std::size_t>(i)]) {
-      const char* name = sqlite3_bind_parameter_name(stmt, i);
-      throw DataError(ErrorNumber::MissingParameterValue,
-                      std::string("No value given for the parameter '") + (name ? name : "?") + "' of '" +
-                          Utf16ToUtf8(CommandText) + "'");
+  if (bound < wanted) {
+    for (int i = 1; i <= wanted; ++i) {
+      bool given = false;
+      for (const auto& p : parameters_.Items()) given = given || indexOf(p.Name) == i;
+      if (!given) {
+        const char* name = sqlite3_bind_parameter_name(stmt, i);
+        throw DataError(ErrorNumber::MissingParameterValue,
+                        std::string("No value given for the parameter '") + (name ? name : "?") + "' of '" +
+                            Utf16ToUtf8(CommandText) + "'");
+      }
     }
   }
 

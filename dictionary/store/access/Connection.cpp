@@ -12,7 +12,7 @@ namespace sindhikit::dataaccess {
 namespace {
 
 std::int64_t PragmaValue(detail::Database& database, const char16_t* pragma) {
-  detail::PooledStatement statement(database.shared_from_this(), pragma);
+  detail::PooledStatement statement(database.shared_from_this(), database.PoolFor(pragma));
   const int rc = sqlite3_step(statement.stmt);
   if (rc != SQLITE_ROW) database.Raise(rc, "Opening the word store");
   return sqlite3_column_int64(statement.stmt, 0);
@@ -73,7 +73,11 @@ void Connection::Open(std::u16string_view connectionString, std::u16string_view 
   VerifyWholeDatabase(*database, size);
   // A second guard: the connection refuses writing statements even if a later change
   // opened the file read-write.
-  if (const int q = sqlite3_exec(database->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr); q != SQLITE_OK)
+  // The store is read-only for the whole run: once the first read takes the shared lock the
+  // connection keeps it, so a lookup neither locks nor re-validates its page cache again.
+  if (const int q = sqlite3_exec(database->db, "PRAGMA query_only = 1; PRAGMA locking_mode = EXCLUSIVE",
+                                 nullptr, nullptr, nullptr);
+      q != SQLITE_OK)
     database->Raise(q, "Opening the word store");
 
   state_->database = std::move(database);

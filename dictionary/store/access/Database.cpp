@@ -5,26 +5,42 @@
 
 namespace sindhikit::dataaccess::detail {
 
-namespace {
+char16_t FoldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 0x20) : c; }
 
-std::u16string Lower(std::u16string_view s) {
-  std::u16string out(s);
-  for (auto& c : out)
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
-  return out;
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+  return true;
 }
 
-std::u16string ColumnText(sqlite3_stmt* stmt, int column) {
-  const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt, column));
-  const int bytes = sqlite3_column_bytes16(stmt, column);
-  return text ? std::u16string(text, static_cast<std::size_t>(bytes) / 2) : std::u16string();
+bool SameName(std::u16string_view a, const char* b) {
+  std::size_t i = 0;
+  for (; i < a.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(b[i]);
+    if (byte == 0 || byte >= 0x80) {
+      // Not plain ASCII: compare the decoded text.
+      return byte != 0 && SameName(a, Utf8ToUtf16(b).value_or(u""));
+    }
+    if (FoldAscii(a[i]) != FoldAscii(static_cast<char16_t>(byte))) return false;
+  }
+  return b[i] == 0;
 }
 
-}  // namespace
+std::size_t NameHash::operator()(std::u16string_view name) const noexcept {
+  std::size_t h = 1469598103934665603ull;
+  for (char16_t c : name) h = (h ^ FoldAscii(c)) * 1099511628211ull;
+  return h;
+}
 
 Database::~Database() {
-  for (auto& [sql, statements] : idle_)
-    for (auto* stmt : statements) sqlite3_finalize(stmt);
+  const auto finalize = [](StatementPool& pool) {
+    for (auto* stmt : pool.idle) sqlite3_finalize(stmt);
+    pool.idle.clear();
+  };
+  for (auto& [sql, pool] : bySql_) finalize(*pool);
+  for (auto& [name, pool] : storedQueries_) finalize(*pool);
+  if (readQuery_) finalize(*readQuery_);
   if (db) sqlite3_close_v2(db);
 }
 
@@ -54,70 +70,82 @@ void Database::Raise(int rc, const std::string& context) const {
   throw DataError(ErrorNumber::CommandError, context + ": " + message + " in " + where);
 }
 
-sqlite3_stmt* Database::Acquire(const std::u16string& sql) {
-  auto found = idle_.find(sql);
-  if (found != idle_.end() && !found->second.empty()) {
-    sqlite3_stmt* stmt = found->second.back();
-    found->second.pop_back();
+std::shared_ptr<StatementPool> Database::PoolFor(std::u16string_view sql) {
+  std::u16string key(sql);
+  auto& pool = bySql_[key];
+  if (!pool) pool = std::make_shared<StatementPool>(StatementPool{std::move(key), {}});
+  return pool;
+}
+
+sqlite3_stmt* Database::Acquire(StatementPool& pool) {
+  if (!pool.idle.empty()) {
+    sqlite3_stmt* stmt = pool.idle.back();
+    pool.idle.pop_back();
     return stmt;
   }
   sqlite3_stmt* stmt = nullptr;
-  const int rc = sqlite3_prepare16_v3(db, sql.data(), static_cast<int>(sql.size() * sizeof(char16_t)),
+  const int rc = sqlite3_prepare16_v3(db, pool.sql.data(), static_cast<int>(pool.sql.size() * sizeof(char16_t)),
                                       SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
   if (rc != SQLITE_OK) {
     sqlite3_finalize(stmt);
-    Raise(rc, "The query \"" + Utf16ToUtf8(sql) + "\" cannot run");
+    Raise(rc, "The query \"" + Utf16ToUtf8(pool.sql) + "\" cannot run");
   }
   if (!stmt) throw DataError(ErrorNumber::CommandError, "The query text is empty");
   if (!sqlite3_stmt_readonly(stmt)) {
     sqlite3_finalize(stmt);
-    throw DataError(ErrorNumber::NotAllowed, "The query \"" + Utf16ToUtf8(sql) +
+    throw DataError(ErrorNumber::NotAllowed, "The query \"" + Utf16ToUtf8(pool.sql) +
                                                  "\" would change the word store, which is read-only");
   }
   return stmt;
 }
 
-void Database::Release(const std::u16string& sql, sqlite3_stmt* stmt) noexcept {
+void Database::Release(StatementPool& pool, sqlite3_stmt* stmt) noexcept {
   sqlite3_reset(stmt);
   sqlite3_clear_bindings(stmt);
-  try {
-    auto& pool = idle_[sql];
-    if (pool.size() < 4) {
-      pool.push_back(stmt);
+  // A few idle statements cover recordsets open at once (a lookup during a loading loop).
+  if (pool.idle.size() < 4) {
+    try {
+      pool.idle.push_back(stmt);
       return;
+    } catch (...) {
     }
-  } catch (...) {
   }
   sqlite3_finalize(stmt);
 }
 
-std::optional<std::u16string> Database::StoredQuerySql(std::u16string_view name) {
-  const std::u16string key = Lower(name);
-  if (auto found = storedQueries_.find(key); found != storedQueries_.end()) return found->second;
+std::shared_ptr<StatementPool> Database::StoredQuery(std::u16string_view name) {
+  if (auto found = storedQueries_.find(name); found != storedQueries_.end()) return found->second;
   if (!queryTableChecked_) {
     std::u16string probe = u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '";
     probe += StoredQueriesTable;
     probe += u"' COLLATE NOCASE";
-    PooledStatement statement(shared_from_this(), probe);
+    PooledStatement statement(shared_from_this(), PoolFor(probe));
     const int rc = sqlite3_step(statement.stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) Raise(rc, "Reading the list of stored queries");
     haveQueryTable_ = rc == SQLITE_ROW;
     queryTableChecked_ = true;
   }
-  if (!haveQueryTable_) return std::nullopt;
-  std::u16string select = u"SELECT SQL FROM ";
-  select += StoredQueriesTable;
-  select += u" WHERE Name = ?1 COLLATE NOCASE";
-  PooledStatement statement(shared_from_this(), select);
+  if (!haveQueryTable_) return nullptr;
+  if (!readQuery_) {
+    std::u16string select = u"SELECT SQL FROM ";
+    select += StoredQueriesTable;
+    select += u" WHERE Name = ?1 COLLATE NOCASE";
+    readQuery_ = std::make_shared<StatementPool>(StatementPool{std::move(select), {}});
+  }
+  PooledStatement statement(shared_from_this(), readQuery_);
   sqlite3_bind_text16(statement.stmt, 1, name.data(), static_cast<int>(name.size() * sizeof(char16_t)),
                       SQLITE_TRANSIENT);
   const int rc = sqlite3_step(statement.stmt);
-  if (rc == SQLITE_DONE) return std::nullopt;
+  if (rc == SQLITE_DONE) return nullptr;
   if (rc != SQLITE_ROW) Raise(rc, "Reading the stored query '" + Utf16ToUtf8(name) + "'");
-  if (sqlite3_column_type(statement.stmt, 0) == SQLITE_NULL) return std::nullopt;
-  std::u16string sql = ColumnText(statement.stmt, 0);
-  storedQueries_.emplace(key, sql);
-  return sql;
+  if (sqlite3_column_type(statement.stmt, 0) == SQLITE_NULL) return nullptr;
+  const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement.stmt, 0));
+  const int bytes = sqlite3_column_bytes16(statement.stmt, 0);
+  auto pool = std::make_shared<StatementPool>(
+      StatementPool{std::u16string(text, static_cast<std::size_t>(bytes) / sizeof(char16_t)), {}});
+  // The store is read-only, so a query's text cannot change while the connection is open.
+  storedQueries_.emplace(std::u16string(name), pool);
+  return pool;
 }
 
 }  // namespace sindhikit::dataaccess::detail

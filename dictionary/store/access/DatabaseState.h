@@ -1,10 +1,9 @@
 // Internal to the data-access layer: the open SQLite database behind a Connection, with
-// its pool of prepared statements (a lookup reuses the statement of the previous one
-// instead of preparing its SQL again) and its cache of stored-query texts.
+// pools of prepared statements (a lookup reuses the statement of the previous one instead
+// of preparing its SQL again) and the stored queries read from the store once.
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,6 +15,27 @@
 
 namespace sindhikit::dataaccess::detail {
 
+// Names of the store (stored queries, parameters, columns) match without regard to the
+// case of ASCII letters.
+char16_t FoldAscii(char16_t c);
+bool SameName(std::u16string_view a, std::u16string_view b);
+bool SameName(std::u16string_view a, const char* asciiOrUtf8);  // no allocation
+
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view name) const noexcept;
+};
+struct NameEqual {
+  using is_transparent = void;
+  bool operator()(std::u16string_view a, std::u16string_view b) const noexcept { return SameName(a, b); }
+};
+
+// The prepared statements of one SQL text that no recordset is using.
+struct StatementPool {
+  std::u16string sql;
+  std::vector<sqlite3_stmt*> idle;
+};
+
 struct Database : std::enable_shared_from_this<Database> {
   sqlite3* db = nullptr;
   std::u16string dataSource;
@@ -23,36 +43,42 @@ struct Database : std::enable_shared_from_this<Database> {
 
   ~Database();
 
-  // A prepared statement for sql, from the pool or newly prepared; raises DataError.
-  sqlite3_stmt* Acquire(const std::u16string& sql);
-  // Back to the pool, reset and unbound.
-  void Release(const std::u16string& sql, sqlite3_stmt* stmt) noexcept;
-  // The SQL text of a stored query (name matched without regard to case), or nullopt.
-  std::optional<std::u16string> StoredQuerySql(std::u16string_view name);
+  // The pool of a query text.
+  std::shared_ptr<StatementPool> PoolFor(std::u16string_view sql);
+  // The pool of a stored query's SQL text, or null when the store has no such query.
+  std::shared_ptr<StatementPool> StoredQuery(std::u16string_view name);
+
+  // A prepared statement from the pool, or a new one; raises DataError.
+  sqlite3_stmt* Acquire(StatementPool& pool);
+  // Back to its pool, reset and unbound.
+  void Release(StatementPool& pool, sqlite3_stmt* stmt) noexcept;
 
   // Raises the DataError for an SQLite result code.
   [[noreturn]] void Raise(int rc, const std::string& context) const;
 
  private:
-  std::unordered_map<std::u16string, std::vector<sqlite3_stmt*>> idle_;
-  std::unordered_map<std::u16string, std::u16string> storedQueries_;  // lower-cased name
+  std::unordered_map<std::u16string, std::shared_ptr<StatementPool>> bySql_;
+  std::unordered_map<std::u16string, std::shared_ptr<StatementPool>, NameHash, NameEqual> storedQueries_;
+  std::shared_ptr<StatementPool> readQuery_;  // reads one stored query's text
   bool haveQueryTable_ = false;
   bool queryTableChecked_ = false;
 };
 
-// A statement lent to a recordset; returns itself to the pool when the recordset ends.
+// A statement lent to a recordset; returns itself to its pool when the recordset ends.
 struct PooledStatement {
   std::shared_ptr<Database> database;
-  std::u16string sql;
+  std::shared_ptr<StatementPool> pool;
   sqlite3_stmt* stmt = nullptr;
 
-  PooledStatement(std::shared_ptr<Database> db, std::u16string text)
-      : database(std::move(db)), sql(std::move(text)), stmt(database->Acquire(sql)) {}
+  PooledStatement(std::shared_ptr<Database> db, std::shared_ptr<StatementPool> from)
+      : database(std::move(db)), pool(std::move(from)), stmt(database->Acquire(*pool)) {}
   ~PooledStatement() {
-    if (stmt) database->Release(sql, stmt);
+    if (stmt) database->Release(*pool, stmt);
   }
   PooledStatement(const PooledStatement&) = delete;
   PooledStatement& operator=(const PooledStatement&) = delete;
+
+  const std::u16string& Sql() const { return pool->sql; }
 };
 
 // The Connection's shared handle: copies of a Connection see one open/closed state.

@@ -7,16 +7,6 @@ namespace sindhikit::dataaccess {
 
 namespace {
 
-char16_t FoldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 0x20) : c; }
-
-bool SameName(std::u16string_view a, const char16_t* b) {
-  std::size_t i = 0;
-  for (; i < a.size(); ++i) {
-    if (b[i] == 0 || FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return b[i] == 0;
-}
-
 std::shared_ptr<detail::Database> OpenDatabase(const std::shared_ptr<detail::ConnectionState>& state) {
   if (!state || !state->database)
     throw DataError(ErrorNumber::ConnectionNotUsable,
@@ -34,7 +24,8 @@ Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 void Recordset::Open(std::u16string_view source, const Connection& activeConnection) {
   if (statement_) throw DataError(ErrorNumber::NotAllowed, "Operation is not allowed when the object is open");
   auto database = OpenDatabase(activeConnection.state_);
-  Start(std::make_unique<detail::PooledStatement>(std::move(database), std::u16string(source)));
+  auto pool = database->PoolFor(source);
+  Start(std::make_unique<detail::PooledStatement>(std::move(database), std::move(pool)));
 }
 
 void Recordset::Start(std::unique_ptr<detail::PooledStatement> statement) {
@@ -51,7 +42,7 @@ void Recordset::Step() {
   if (rc != SQLITE_DONE) {
     // Leave the recordset closed rather than half-walked.
     auto database = statement_->database;
-    const std::string context = "Reading the rows of \"" + Utf16ToUtf8(statement_->sql) + "\"";
+    const std::string context = "Reading the rows of \"" + Utf16ToUtf8(statement_->Sql()) + "\"";
     statement_.reset();
     database->Raise(rc, context);
   }
@@ -108,8 +99,8 @@ std::u16string Recordset::FieldName(int index) const {
 int Recordset::ColumnIndex(std::u16string_view name) const {
   const int count = sqlite3_column_count(statement_->stmt);
   for (int i = 0; i < count; ++i) {
-    const auto* column = static_cast<const char16_t*>(sqlite3_column_name16(statement_->stmt, i));
-    if (column && SameName(name, column)) return i;
+    const char* column = sqlite3_column_name(statement_->stmt, i);
+    if (column && detail::SameName(name, column)) return i;
   }
   throw DataError(ErrorNumber::ItemNotFound,
                   "Item cannot be found in the collection corresponding to the requested name: field '" +
