@@ -97,6 +97,13 @@ TEST(NumericText, FollowsTheLocaleCharacters) {
     EXPECT_EQ(NumericTextToDouble(u"1.234,5", de), 1234.5);
     EXPECT_EQ(NumericTextToDouble(u"\u20AC3,5", de), 3.5);
     EXPECT_THROW(NumericTextToDouble(u"$3", de), VariantError);
+
+    NumberFormat fr;
+    fr.decimalSeparator = u',';
+    fr.thousandsSeparator = 0x202F;
+    EXPECT_EQ(NumericTextToDouble(u"1\u202F234,5", fr), 1234.5);
+    EXPECT_EQ(NumericTextToDouble(u"1 234,5", fr), 1234.5);
+    EXPECT_THROW(NumericTextToDouble(u"1 234,5", de), VariantError);
 }
 
 TEST(TextToBoolean, WordsAndNumbers) {

@@ -44,6 +44,11 @@ private:
     bool At(char16_t c) const { return i_ < s_.size() && s_[i_] == c; }
     char16_t Peek(std::size_t ahead = 0) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : 0; }
 
+    // Where the locale separates thousands with a no-break space, a plain space does too.
+    bool IsThousands(char16_t c) const {
+        return c == thousands_ || (c == u' ' && (thousands_ == 0x00A0 || thousands_ == 0x202F));
+    }
+
     void SkipWhite() { while (i_ < s_.size() && IsWhite(s_[i_])) ++i_; }
 
     bool AtCurrency() const {
@@ -105,7 +110,7 @@ private:
                 sawDigit = true;
                 if (sawDecimal) --pwr10_;
                 if (!digits_.empty() || c != u'0') digits_.push_back(static_cast<char>(c));
-            } else if (c == thousands_ && i_ > start && !(sawDecimal && thousands_ == decimal_)) {
+            } else if (IsThousands(c) && i_ > start && !(sawDecimal && c == decimal_)) {
                 // accepted and ignored
             } else if (c == decimal_ && !sawDecimal) {
                 sawDecimal = true;

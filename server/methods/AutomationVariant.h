@@ -13,12 +13,13 @@
 
 namespace tavrocodes {
 
-// The user's locale characters, as the platform's own conversions read them.
-inline sindhikit::NumberFormat UserNumberFormat() {
+// The locale characters of lcid (the user's by default), as the platform's own conversions
+// read them.
+inline sindhikit::NumberFormat NumberFormatOf(LCID lcid = LOCALE_USER_DEFAULT) {
   sindhikit::NumberFormat format;
-  auto read = [](LCTYPE item, char16_t& into) {
+  auto read = [lcid](LCTYPE item, char16_t& into) {
     wchar_t text[8] = {};
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, item, text, 8) > 1) into = static_cast<char16_t>(text[0]);
+    if (GetLocaleInfoW(lcid, item, text, 8) > 1) into = static_cast<char16_t>(text[0]);
   };
   read(LOCALE_SDECIMAL, format.decimalSeparator);
   read(LOCALE_STHOUSAND, format.thousandsSeparator);
@@ -27,12 +28,14 @@ inline sindhikit::NumberFormat UserNumberFormat() {
   read(LOCALE_SNEGATIVESIGN, format.negativeSign);
   read(LOCALE_SPOSITIVESIGN, format.positiveSign);
   wchar_t currency[8] = {};
-  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SCURRENCY, currency, 8) > 1) {
+  if (GetLocaleInfoW(lcid, LOCALE_SCURRENCY, currency, 8) > 1) {
     std::wstring symbol(currency);
     format.currencySymbol.assign(symbol.begin(), symbol.begin() + (symbol.size() > 2 ? 2 : symbol.size()));
   }
   return format;
 }
+
+inline sindhikit::NumberFormat UserNumberFormat() { return NumberFormatOf(LOCALE_USER_DEFAULT); }
 
 // A VARIANT in any of the forms a caller may pass, VT_BYREF ones included, as a core value.
 // Types the core does not carry: dates and decimals are read as their double value; objects,

@@ -13,15 +13,19 @@
 #include <string>
 #include <vector>
 
+#include "methods/AutomationVariant.h"
 #include "variant/Coercion.h"
 #include "variant/DoubleText.h"
 #include "variant/NumericText.h"
 
 using namespace sindhikit;
+using tavrocodes::NumberFormatOf;
 
 namespace {
 
 constexpr LCID kEnglishUS = 0x0409;
+constexpr LCID kGerman = 0x0407;
+constexpr LCID kFrench = 0x040C;
 
 std::string Narrow(const std::u16string& s) {
   std::string out;
@@ -142,8 +146,9 @@ TEST(CoercionOracle, RoundingMatchesVarI4FromR8) {
   }
 }
 
-// Texts built from the pieces numeric text may have, valid and invalid combinations alike.
-std::vector<std::u16string> GeneratedNumericTexts() {
+// Texts built from the pieces numeric text may have, valid and invalid combinations alike,
+// written with the locale's separators and currency symbol in place of ".", "," and "$".
+std::vector<std::u16string> GeneratedNumericTexts(const NumberFormat& format = NumberFormat{}) {
   std::mt19937 random(42);
   auto pick = [&](std::initializer_list<const char*> options) {
     auto it = options.begin();
@@ -178,7 +183,16 @@ std::vector<std::u16string> GeneratedNumericTexts() {
     texts.push_back(s);
   }
   std::vector<std::u16string> wide;
-  for (auto& t : texts) wide.emplace_back(t.begin(), t.end());
+  for (auto& t : texts) {
+    std::u16string w;
+    for (char c : t) {
+      if (c == '.') w += format.decimalSeparator;
+      else if (c == ',') w += format.thousandsSeparator;
+      else if (c == '$') w += format.currencySymbol;
+      else w += static_cast<char16_t>(c);
+    }
+    wide.push_back(w);
+  }
   return wide;
 }
 
@@ -198,13 +212,28 @@ bool SameValue(double platform, double ours) {
 
 bool NearTheEnds(double x) { return std::fabs(x) > 1e307 || (x != 0 && std::fabs(x) < 1e-300); }
 
-TEST(CoercionOracle, NumericTextMatchesVarR8FromStr) {
+TEST(CoercionOracle, TheCoreDefaultsAreTheEnglishUSLocale) {
+  const NumberFormat platform = NumberFormatOf(kEnglishUS), core{};
+  EXPECT_EQ(platform.decimalSeparator, core.decimalSeparator);
+  EXPECT_EQ(platform.thousandsSeparator, core.thousandsSeparator);
+  EXPECT_EQ(platform.currencyDecimalSeparator, core.currencyDecimalSeparator);
+  EXPECT_EQ(platform.currencyThousandsSeparator, core.currencyThousandsSeparator);
+  EXPECT_EQ(platform.negativeSign, core.negativeSign);
+  EXPECT_EQ(platform.positiveSign, core.positiveSign);
+  EXPECT_TRUE(platform.currencySymbol == core.currencySymbol);
+}
+
+class NumericTextOracle : public ::testing::TestWithParam<LCID> {};
+
+TEST_P(NumericTextOracle, MatchesVarR8FromStr) {
+  const LCID lcid = GetParam();
+  const NumberFormat format = NumberFormatOf(lcid);
   Differences diffs("VarR8FromStr");
-  for (const auto& text : GeneratedNumericTexts()) {
+  for (const auto& text : GeneratedNumericTexts(format)) {
     Bstr b(text);
     double platform = 0;
-    const HRESULT hr = VarR8FromStr(b.b, kEnglishUS, 0, &platform);
-    const NumericTextResult ours = ParseNumericText(text, NumberFormat{});
+    const HRESULT hr = VarR8FromStr(b.b, lcid, 0, &platform);
+    const NumericTextResult ours = ParseNumericText(text, format);
     const HRESULT ourHr = ours.status == NumericTextResult::Status::Ok         ? S_OK
                           : ours.status == NumericTextResult::Status::Overflow ? DISP_E_OVERFLOW
                                                                                 : DISP_E_TYPEMISMATCH;
@@ -216,6 +245,21 @@ TEST(CoercionOracle, NumericTextMatchesVarR8FromStr) {
       snprintf(buf, sizeof buf, "\"%s\": platform hr %08lx %.17g, core hr %08lx %.17g", Narrow(text).c_str(),
                static_cast<unsigned long>(hr), platform, static_cast<unsigned long>(ourHr), ours.value);
       diffs.Add(buf);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumericTextOracle, ::testing::Values(kEnglishUS, kGerman, kFrench));
+
+// In exponent form Wine keeps "." ("1.5E+20" in German); the core writes the locale's separator
+// there too ("1,5E+20"), as a German system shows it. Only fixed notation is compared.
+TEST(CoercionOracle, DefaultTextUsesTheLocalesDecimalSeparator) {
+  for (LCID lcid : {kGerman, kFrench}) {
+    const NumberFormat format = NumberFormatOf(lcid);
+    for (double x : {12.5, -0.25, 123456.789, 1e14, 0.001}) {
+      BSTR b = nullptr;
+      ASSERT_EQ(VarBstrFromR8(x, lcid, 0, &b), S_OK);
+      EXPECT_EQ(Narrow(FromBstr(b)), Narrow(DoubleToText(x, format))) << lcid << " " << x;
     }
   }
 }
