@@ -10,8 +10,6 @@
 
 #include "access/Connection.h"
 
-struct sqlite3_stmt;
-
 namespace sindhikit::dataaccess {
 
 // A field's value: the text of the column, or std::nullopt for Null. Numbers are read as
@@ -19,7 +17,6 @@ namespace sindhikit::dataaccess {
 using FieldValue = std::optional<std::u16string>;
 
 namespace detail {
-struct Database;
 struct PooledStatement;
 }
 

@@ -126,12 +126,20 @@ TEST(BadStore, IncompleteStoreNamesWhatIsMissing) {
   }
 }
 
-TEST(BadStore, MissingStoredQueryFailsTheCommand) {
+TEST(BadStore, MissingPartsFailTheQueriesThatNeedThem) {
   TempFolder folder;
   const auto store = BuildSample(folder);
-  Change(store, "DELETE FROM StoredQueries WHERE Name = 'getYfromPD'");
+  Change(store, "DELETE FROM StoredQueries WHERE Name = 'getYfromPD'; DROP TABLE Xlist");
   Connection connection;
   connection.Open(StoreConnectionStringForPath(store.u16string()), u"", u"");
+  try {
+    dataaccess::Recordset rs;
+    rs.Open(u" SELECT x From Xlist ORDER BY ID", connection);
+    ADD_FAILURE() << "read a table the store does not have";
+  } catch (const DataError& e) {
+    EXPECT_EQ(e.Number(), dataaccess::ErrorNumber::ObjectNotFound);
+    EXPECT_NE(std::string(e.what()).find("Xlist"), std::string::npos) << e.what();
+  }
   dataaccess::Command cmd;
   cmd.ActiveConnection = connection;
   cmd.CommandType = dataaccess::adCmdStoredProc;
