@@ -22,6 +22,19 @@ bool IsMessageBox(HWND hwnd) {
     return false;
 }
 
+BOOL CALLBACK CollectOwn(HWND hwnd, LPARAM found) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> OwnTopWindows() {
+    std::vector<HWND> found;
+    EnumWindows(CollectOwn, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 BoxIcon IconOf(HICON icon) {
     if (!icon) return BoxIcon::None;
     if (icon == LoadIconW(nullptr, IDI_HAND)) return BoxIcon::Error;
@@ -51,16 +64,9 @@ bool MessageBoxWatcher::WaitForBoxes(size_t count, int timeoutMs) const {
 
 void MessageBoxWatcher::Run() {
     while (!stop_) {
-        EnumWindows(
-            [](HWND hwnd, LPARAM self) -> BOOL {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(hwnd, &pid);
-                if (pid == GetCurrentProcessId() && IsMessageBox(hwnd)) {
-                    reinterpret_cast<MessageBoxWatcher*>(self)->Inspect(hwnd);
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(this));
+        for (HWND hwnd : OwnTopWindows()) {
+            if (IsMessageBox(hwnd)) Inspect(hwnd);
+        }
         {
             // A closed box's handle may come back for a new box.
             std::lock_guard<std::mutex> lock(mutex_);

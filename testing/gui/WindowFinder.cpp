@@ -6,20 +6,28 @@ namespace sindhikit::guitest {
 
 namespace {
 
+struct Walk {
+    bool ownOnly;
+    std::vector<HWND> found;
+};
+
+// Named callbacks rather than lambdas: i686 needs them stdcall.
+BOOL CALLBACK CollectTop(HWND hwnd, LPARAM p) {
+    auto* w = reinterpret_cast<Walk*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (!w->ownOnly || pid == GetCurrentProcessId()) w->found.push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM p) {
+    reinterpret_cast<std::vector<HWND>*>(p)->push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> TopWindows(bool ownProcessOnly) {
-    struct Walk {
-        bool ownOnly;
-        std::vector<HWND> found;
-    } walk{ownProcessOnly, {}};
-    EnumWindows(
-        [](HWND hwnd, LPARAM p) -> BOOL {
-            auto* w = reinterpret_cast<Walk*>(p);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (!w->ownOnly || pid == GetCurrentProcessId()) w->found.push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&walk));
+    Walk walk{ownProcessOnly, {}};
+    EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&walk));
     return walk.found;
 }
 
@@ -59,13 +67,7 @@ std::vector<HWND> FindTopWindowsAnyProcess(const std::wstring& caption, bool vis
 
 std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> out;
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM p) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(p)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&out));
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&out));
     return out;
 }
 
