@@ -120,6 +120,43 @@ TEST(CoercionOracle, DefaultTextOfDoubleMatchesVarBstrFromR8) {
   std::printf("VarBstrFromR8: %d of them (below 1, 16+ decimal places) compared by value\n", sameValueOnly);
 }
 
+// Singles (7 significant digits) under the same rules, and currency's own text and rounding.
+TEST(CoercionOracle, SingleAndCurrencyMatchVarBstrFromR4VarBstrFromCyAndVarI4FromCy) {
+  Differences diffs("VarBstrFromR4/VarBstrFromCy/VarI4FromCy");
+  for (double x : GeneratedDoubles()) {
+    const float f = static_cast<float>(x);
+    if (!std::isfinite(f) || (f != 0 && std::fabs(f) < 1e-4f)) continue;
+    const std::u16string ours = ToText(Variant(f));
+    if (std::fabs(f) < 1 && ours.find(u'E') != std::u16string::npos) continue;  // as for doubles
+    BSTR b = nullptr;
+    ASSERT_EQ(VarBstrFromR4(f, kEnglishUS, 0, &b), S_OK);
+    const std::u16string platform = FromBstr(b);
+    diffs.Compare();
+    if (platform != ours) diffs.Add(std::to_string(f) + ": platform " + Narrow(platform) + ", core " + Narrow(ours));
+  }
+  std::mt19937_64 random(11);
+  for (int i = 0; i < 2000; ++i) {
+    CY cy;
+    const std::int64_t whole = static_cast<std::int64_t>(random() % 6000000000ULL) - 3000000000LL;
+    cy.int64 = whole * 10000 + (i % 3 == 0 ? 5000 : static_cast<std::int64_t>(random() % 10000)) * (whole < 0 ? -1 : 1);
+    const Variant ours = Variant::FromCurrency(cy.int64);
+    BSTR b = nullptr;
+    ASSERT_EQ(VarBstrFromCy(cy, kEnglishUS, 0, &b), S_OK);
+    const std::u16string platformText = FromBstr(b);
+    diffs.Compare();
+    if (platformText != ToText(ours)) diffs.Add("currency text " + Narrow(platformText) + " vs " + Narrow(ToText(ours)));
+    LONG platformInt = 0;
+    const HRESULT hr = VarI4FromCy(cy, &platformInt);
+    std::int32_t ourInt = 0;
+    HRESULT ourHr = S_OK;
+    try { ourInt = ToInt32(ours); } catch (const VariantError& e) { ourHr = static_cast<HRESULT>(e.hresult()); }
+    diffs.Compare();
+    if (hr != ourHr || (hr == S_OK && platformInt != ourInt))
+      diffs.Add("currency " + Narrow(platformText) + ": platform " + std::to_string(platformInt) + " hr " +
+                std::to_string(hr) + ", core " + std::to_string(ourInt) + " hr " + std::to_string(ourHr));
+  }
+}
+
 TEST(CoercionOracle, RoundingMatchesVarI4FromR8) {
   std::mt19937_64 random(7);
   std::vector<double> xs = {2147483647.5, 2147483647.4999998, 2147483646.5, -2147483648.5,
