@@ -1,3 +1,5 @@
+#include <string>
+
 #include "gdi/DibCanvas.h"
 #include "gdi/PictureFonts.h"
 #include "gdi/Pictures.h"
@@ -23,8 +25,27 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 }
 
 struct CapFonts {
-    HFONT legend, letter, latinLetter, tag;
+    HFONT legend, letter, latinLetter;
+    int tagHeight;
 };
+
+int TextWidth(HDC dc, HFONT font, const std::wstring& text) {
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    return size.cx;
+}
+
+// A tag names an invisible character; it shrinks until it fits its cap.
+void DrawTag(HDC dc, const std::wstring& text, const RECT& area, int height) {
+    for (; height > 6; --height) {
+        PictureFont probe(LatinFace(), height, true);
+        if (TextWidth(dc, probe.Get(), text) <= area.right - area.left - 2) break;
+    }
+    PictureFont font(LatinFace(), height, true);
+    DrawCentred(dc, text, area, font.Get(), kTag, false);
+}
 
 void DrawCap(HDC dc, const KeyCap& key, const CapFonts& fonts) {
     const RECT r{key.rect.left, key.rect.top, key.rect.right, key.rect.bottom};
@@ -51,7 +72,7 @@ void DrawCap(HDC dc, const KeyCap& key, const CapFonts& fonts) {
             break;
         }
         case LabelKind::Abbreviation:
-            DrawCentred(dc, Wide(key.label.text), letter, fonts.tag, kTag, false);
+            DrawTag(dc, Wide(key.label.text), letter, fonts.tagHeight);
             break;
         case LabelKind::None:
             break;
@@ -72,8 +93,7 @@ HBITMAP CreateKeyboardPicture(Langs lang, bool shifted) {
     PictureFont legendFont(LatinFace(), 11);
     PictureFont letterFont(ArabicFace(), capHeight * 11 / 20, false, true);
     PictureFont latinLetterFont(LatinFace(), capHeight * 9 / 20);
-    PictureFont tagFont(LatinFace(), 8, true);
-    const CapFonts fonts{legendFont.Get(), letterFont.Get(), latinLetterFont.Get(), tagFont.Get()};
+    const CapFonts fonts{legendFont.Get(), letterFont.Get(), latinLetterFont.Get(), 9};
     for (const KeyCap& key : layout.keys) DrawCap(dc, key, fonts);
     GdiFlush();
     return canvas.Release();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ControlIds.h"
+#include "KeyboardPictureSource.h"
 #include "ModelessDialog.h"
 #include "ServerWindows.h"
 #include "ThreadWindows.h"
@@ -16,6 +17,7 @@ namespace tavrocodes::windows {
 namespace {
 
 thread_local HWND t_frmKB = nullptr;
+KeyboardPictureSource g_pictureSource = sindhikit::pictures::CreateKeyboardPicture;
 
 struct StoredPicture {
     int id;
@@ -39,7 +41,7 @@ void CreateControls(HWND dlg) {
     AddControl(dlg, L"Static", nullptr, WS_VISIBLE | SS_BITMAP, ShiftKB, dpi.X(360), dpi.Y(2880), 0, 0);
     for (const StoredPicture& p : kStore) {
         HWND image = AddControl(dlg, L"Static", nullptr, SS_BITMAP, p.id, 0, 0, 0, 0);
-        if (HBITMAP picture = sindhikit::pictures::CreateKeyboardPicture(p.lang, p.shifted)) {
+        if (HBITMAP picture = g_pictureSource(p.lang, p.shifted)) {
             SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
         }
     }
@@ -105,6 +107,10 @@ std::optional<std::wstring> ShowWindowModeless() {
 }
 
 }  // namespace
+
+void SetKeyboardPictureSource(KeyboardPictureSource source) {
+    g_pictureSource = source ? source : sindhikit::pictures::CreateKeyboardPicture;
+}
 
 void ShowKB(std::int32_t lang) {
     int simple = 0, shift = 0;

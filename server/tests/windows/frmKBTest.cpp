@@ -2,7 +2,9 @@
 // window's frame and places, closing and opening anew.
 #include <gtest/gtest.h>
 
+#include "KeyboardPictureSource.h"
 #include "ServerWindows.h"
+#include "gui/MessageBoxWatcher.h"
 #include "WindowsTestSupport.h"
 #include "gdi/Pictures.h"
 #include "gui/Screenshot.h"
@@ -177,4 +179,30 @@ TEST_F(frmKBTest, ModuleStaysLockedWhileAWindowIsOpen) {
     CloseAll();
     EXPECT_EQ(locks, 0);
     SetModuleLock(nullptr);
+}
+
+TEST_F(frmKBTest, APictureThatCannotBeDrawnIsReportedAndTheWindowStillShows) {
+    // Urdu's unshifted picture fails to draw; everything else is the real thing.
+    SetKeyboardPictureSource([](Langs lang, bool shifted) -> HBITMAP {
+        return lang == Langs::Urdu && !shifted ? nullptr : sindhikit::pictures::CreateKeyboardPicture(lang, shifted);
+    });
+    std::vector<RecordedMessageBox> boxes;
+    {
+        MessageBoxWatcher watcher;
+        ShowKB(static_cast<int>(Langs::Urdu));
+        PumpFor(100);
+        boxes = watcher.Boxes();
+    }
+    SetKeyboardPictureSource(nullptr);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"The keyboard picture could not be drawn.");
+    EXPECT_EQ(boxes[0].title, L"TavroCodes");
+    EXPECT_EQ(boxes[0].buttons, std::vector<std::wstring>{L"OK"});
+    // The steps after the failing one ran: the shifted picture is assigned, the window shows.
+    HWND kb = KeyboardWindow();
+    ASSERT_TRUE(kb);
+    EXPECT_TRUE(IsWindowVisible(kb));
+    EXPECT_EQ(ImageOf(kb, SimpleKB), nullptr);
+    EXPECT_EQ(ImageOf(kb, ShiftKB), ImageOf(kb, Urdu_Shift_KB));
+    EXPECT_TRUE(ImageOf(kb, ShiftKB));
 }
