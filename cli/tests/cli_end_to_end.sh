@@ -135,6 +135,11 @@ check "--store without a value" 2 "" "--store needs a value" -- en apple --store
 check "unknown option" 2 "" "unknown option --fast" -- en --fast apple
 check "keys with a bad language" 2 "" "--lang must be sd, ur or fa" -- keys --lang xx a
 check "store build without -o" 2 "" "needs -o" -- store build "$(hostpath "$fixture_source")"
+check "store build: missing source named" 2 "" "nosuch\.tsv" -- \
+  store build "$(hostpath "$work/nosuch.tsv")" -o "$(hostpath "$work/new.dll")"
+if [ "$world" = native ]; then  # Windows hands the program UTF-16, never bytes
+  check "argument not UTF-8" 2 "" "not valid UTF-8" -- en $'\xff'
+fi
 check "--help" 0 "~usage: sindhikit" "" -- --help
 
 # Broken stores: exit 2, a message naming the store, nothing on standard output.
