@@ -1,6 +1,8 @@
 // NumberToString: the worked examples and edge cases, one table row each, then the errors.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,40 @@ TEST(NumberToString, CipherCodesAreThreeDigits) {
         ASSERT_EQ(s.size(), 3u) << c;
         EXPECT_EQ(std::stoi(Narrow(s)), c);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever the number, fixed counts give a fixed shape: an optional "-", exactly FDigits
+// digits, then "." and exactly FDecimals digits; the only failure is an automation error.
+TEST(NumberToString, FixedCountsGiveAFixedShape) {
+    std::mt19937_64 random(5);
+    std::uniform_real_distribution<double> mantissa(-1, 1);
+    int formatted = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const double x = mantissa(random) * std::pow(10.0, static_cast<int>(random() % 24) - 8);
+        const int digits = static_cast<int>(random() % 12), decimals = static_cast<int>(random() % 7);
+        std::u16string s;
+        try {
+            s = NumberToString(R8(x), I4(digits), I4(decimals));
+        } catch (const VariantError& e) {
+            ASSERT_EQ(e.vbError(), 6) << x;  // only overflow can happen here
+            ASSERT_GT(std::fabs(x) * std::pow(10.0, decimals), 2147483647.0) << x;
+            continue;
+        }
+        ++formatted;
+        const std::size_t sign = (!s.empty() && s[0] == u'-') ? 1 : 0;
+        ASSERT_EQ(sign == 1, x < 0) << x;
+        const std::size_t width = static_cast<std::size_t>(digits) + (decimals ? 1 + decimals : 0);
+        ASSERT_EQ(s.size(), sign + width) << x << " " << digits << " " << decimals;
+        for (std::size_t k = sign; k < s.size(); ++k) {
+            const bool dot = decimals && k == sign + static_cast<std::size_t>(digits);
+            ASSERT_TRUE(dot ? s[k] == u'.' : (s[k] >= u'0' && s[k] <= u'9')) << Narrow(s);
+        }
+    }
+    EXPECT_GT(formatted, 10000);
 }
 
 }  // namespace
