@@ -47,7 +47,9 @@ int wmain(int argc, wchar_t** argv) {
   // Our lines carry their own CR LF; text mode would double the CR.
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stdin), _O_BINARY);
-  SetConsoleOutputCP(CP_UTF8);
+  // The console's code page outlives the program, so the caller's is put back at the end.
+  const UINT callerCodePage = GetConsoleOutputCP();  // 0 when there is no console
+  if (callerCodePage != 0) SetConsoleOutputCP(CP_UTF8);
 
   std::vector<std::u16string> args;
   for (int i = 1; i < argc; ++i) {
@@ -62,5 +64,8 @@ int wmain(int argc, wchar_t** argv) {
   if (const wchar_t* store = _wgetenv(L"SINDHIKIT_STORE"); store && *store)
     context.storeVariable = std::u16string(store, store + wcslen(store));
   context.windowsFolder = GetWindowsFolder();
-  return cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
+  int status = cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
+  std::cout.flush();
+  if (callerCodePage != 0) SetConsoleOutputCP(callerCodePage);
+  return status;
 }
