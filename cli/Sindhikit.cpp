@@ -1,5 +1,7 @@
 #include "Sindhikit.h"
 
+#include <exception>
+
 #include "CommandLine.h"
 #include "commands/Commands.h"
 
@@ -39,21 +41,27 @@ int RunSindhikit(const std::vector<std::u16string>& args, const Context& context
     err << "sindhikit: " << e.what() << '\n' << "Try 'sindhikit --help'.\n";
     return ExitError;
   }
-  switch (inv.verb) {
-    case Verb::Help:
-      // Asked for, the usage is the result; with no command at all it explains the error.
-      if (args.empty()) {
-        PrintUsage(err, context.newline);
-        return ExitError;
-      }
-      PrintUsage(out, context.newline);
-      return ExitFound;
-    case Verb::English: return RunEnglishLookup(inv, context, out, err);
-    case Verb::Sindhi: return RunSindhiLookup(inv, context, out, err);
-    case Verb::Keys: return RunKeys(inv, context, out, err);
-    case Verb::Inpage: return RunInpage(inv, context, in, out, err);
-    case Verb::StoreBuild: return RunStoreBuild(inv, context, out, err);
-    case Verb::StoreCheck: return RunStoreCheck(inv, context, out, err);
+  // The commands report the failures they expect; anything else still ends as a message and
+  // the error status, never as an abort.
+  try {
+    switch (inv.verb) {
+      case Verb::Help:
+        // Asked for, the usage is the result; with no command at all it explains the error.
+        if (args.empty()) {
+          PrintUsage(err, context.newline);
+          return ExitError;
+        }
+        PrintUsage(out, context.newline);
+        return ExitFound;
+      case Verb::English: return RunEnglishLookup(inv, context, out, err);
+      case Verb::Sindhi: return RunSindhiLookup(inv, context, out, err);
+      case Verb::Keys: return RunKeys(inv, context, out, err);
+      case Verb::Inpage: return RunInpage(inv, context, in, out, err);
+      case Verb::StoreBuild: return RunStoreBuild(inv, context, out, err);
+      case Verb::StoreCheck: return RunStoreCheck(inv, context, out, err);
+    }
+  } catch (const std::exception& e) {
+    err << "sindhikit: " << e.what() << '\n';
   }
   return ExitError;
 }
