@@ -133,6 +133,14 @@ class Checker {
   }
 
   std::int32_t CheckFormat() {
+    std::u16string applicationId;
+    Guard("reading the header", [&] {
+      Recordset rs;
+      rs.Open(u"PRAGMA application_id", connection_);
+      applicationId = rs.Fields(0).value_or(u"");
+    });
+    if (applicationId != *Utf8ToUtf16(std::to_string(schema::ApplicationId)))
+      Fail("not a sindhikit word store: its header's application id is " + Utf16ToUtf8(applicationId));
     const auto format = Info(u"Format");
     if (!format || *format != schema::FormatName)
       Fail("no format marker: StoreInfo does not name the format \"" + Utf16ToUtf8(schema::FormatName) + "\"");

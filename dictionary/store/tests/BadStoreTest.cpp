@@ -107,6 +107,7 @@ TEST(BadStore, IncompleteStoreNamesWhatIsMissing) {
       {"UPDATE StoredQueries SET SQL = 'SELECT Y AS q FROM Pairs WHERE X = @Y' WHERE Name = 'getYfromPD'",
        "no column 'X'"},
       {"DELETE FROM StoreInfo WHERE Name = 'Format'", "format marker"},
+      {"PRAGMA application_id = 0", "application id is 0"},
       {"UPDATE StoreInfo SET Value = '2' WHERE Name = 'Version'", "version \"2\""},
       {"DELETE FROM Pairs WHERE Seq = 1", "incomplete"},
       {"UPDATE Definitions SET z = 'plain' WHERE Seq = 1", "not cipher text"},
