@@ -25,12 +25,12 @@ struct StoreReport {
 };
 
 // Opens the store read-only through the data-access layer and checks: the file is a whole
-// SQLite database (integrity check), the format marker (the header's application id, StoreInfo's
-// Format) and version, the tables Xlist
-// (ID, x) and YList (Y), the three stored queries are present, preparable and return
-// their columns, every English text (headwords, meanings, definitions) is cipher text that
-// round-trips, no Sindhi text reads as cipher text, and the counts agree with the counts
-// the builder recorded. Raises StoreCheckError on the first failure; never writes.
+// SQLite database (integrity check); the format marker (the header's application id and
+// StoreInfo's Format) and version; the tables Xlist (ID, x) and YList (Y); the three stored
+// queries are present, preparable and return their columns; every English text (headwords,
+// meanings, definitions) is cipher text that round-trips; no Sindhi text reads as cipher
+// text; the counts agree with those the builder recorded. Raises StoreCheckError on the
+// first failure; never writes.
 StoreReport CheckStore(const std::filesystem::path& store);
 
 // The report as lines of UTF-8 text, for the command line.
