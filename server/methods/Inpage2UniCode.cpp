@@ -4,32 +4,10 @@
 #include <string>
 
 #include "TavroCodeObject.h"
+#include "methods/AnsiCodePageOf.h"
 #include "inpage/InpageToUnicode.h"
 
 namespace tavrocodes {
-namespace {
-
-// The character each byte denotes in the ANSI code page; lead bytes of a multi-byte code page
-// denote none on their own.
-const sindhikit::AnsiCodePage& SystemAnsiCodePage() {
-  static const sindhikit::AnsiCodePage page([] {
-    std::array<char32_t, 256> chars{};
-    const UINT codePage = GetACP();
-    for (int b = 0; b < 256; ++b) {
-      const char byte = static_cast<char>(b);
-      wchar_t wide[2] = {};
-      chars[b] = sindhikit::AnsiCodePage::kNoCharacter;
-      if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b))) continue;
-      int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, &byte, 1, wide, 2);
-      if (n != 1) n = MultiByteToWideChar(codePage, 0, &byte, 1, wide, 2);
-      if (n == 1 && wide[0] != 0xFFFD) chars[b] = wide[0];
-    }
-    return chars;
-  }());
-  return page;
-}
-
-}  // namespace
 
 // No error reaches the caller but a failed allocation of the result.
 HRESULT STDMETHODCALLTYPE TavroCodeObject::Inpage2UniCode(BSTR sText, BSTR* Result) {
