@@ -45,9 +45,9 @@ TEST(SortOrderChart, CellsReadRightToLeftInsideTheVisiblePartOfThePicture) {
     EXPECT_EQ(chart.size.height, 583);
     ASSERT_EQ(chart.cells.size(), 52u);
     const PixelRect& c = chart.contentRect;
-    // The sort-order window shows about 415 x 555 pixels of the picture at 96 dpi.
-    EXPECT_LE(c.right, 415);
-    EXPECT_LE(c.bottom, 555);
+    // The sort-order window shows 421 x 584 pixels of the picture at 96 dpi.
+    EXPECT_LE(c.right, 421 - 6);
+    EXPECT_LE(c.bottom, 583 - 6);
     for (size_t i = 0; i < chart.cells.size(); ++i) {
         const SortOrderCell& cell = chart.cells[i];
         EXPECT_GE(cell.rect.left, c.left);
