@@ -1,5 +1,6 @@
 // TavroCode as a JScript macro calls it: every argument goes by value.
 // Prints every mismatch and exits 1 if there was one.
+// With the argument "mismatch" it adds one wrong expectation, to show that failures fail.
 var failures = 0;
 
 function check(what, actual, expected) {
@@ -37,6 +38,10 @@ for (var b = 0; b < badCalls.length; b++) {
     WScript.Echo("mismatch: " + badCalls[b][0] + " gave " + got + ", expected " + badCalls[b][2]);
     failures++;
   }
+}
+
+if (WScript.Arguments.length > 0 && WScript.Arguments(0) === "mismatch") {
+  check("deliberately wrong", tc.TavroCode(97, 1), 1576);
 }
 
 if (failures > 0) {
