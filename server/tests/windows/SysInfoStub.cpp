@@ -1,4 +1,5 @@
-// Stands in for the system information tool: leaves "<own path>.ran" to show it started.
+// Stands in for a program the windows start (the system information tool, the browser):
+// writes its command line to "<own path>.ran" to show it started and with what.
 #include <windows.h>
 
 int main() {
@@ -8,6 +9,9 @@ int main() {
     lstrcatW(path, L".ran");
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
+    const wchar_t* line = GetCommandLineW();
+    DWORD written = 0;
+    WriteFile(file, line, static_cast<DWORD>(lstrlenW(line) * sizeof(wchar_t)), &written, nullptr);
     CloseHandle(file);
     return 0;
 }
