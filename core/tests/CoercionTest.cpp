@@ -93,7 +93,7 @@ TEST(NumericText, FollowsTheLocaleCharacters) {
     NumberFormat de;
     de.decimalSeparator = de.currencyDecimalSeparator = u',';
     de.thousandsSeparator = de.currencyThousandsSeparator = u'.';
-    de.currencySymbol = u"\u20AC";
+    de.currencySymbol = std::u16string(1, char16_t{0x20AC});
     EXPECT_EQ(NumericTextToDouble(u"1.234,5", de), 1234.5);
     EXPECT_EQ(NumericTextToDouble(u"\u20AC3,5", de), 3.5);
     EXPECT_THROW(NumericTextToDouble(u"$3", de), VariantError);
