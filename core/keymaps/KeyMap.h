@@ -4,20 +4,24 @@
 
 #include <cstdint>
 
+#include "KeyMapTables.h"
+#include "KeyTypes.h"
+
 namespace sindhikit {
 
-using KeyCode = std::int32_t;    // character code of a typed key (32..126 on a US keyboard)
-using CodePoint = std::int32_t;  // one UTF-16 code unit, as the maps return it
-
-// The language code shared by the automation interface and the programs.
-enum class Langs : std::int32_t { ENGLISH = 0, Sindhi = 1, Urdu = 2, Farsi = 3 };
-
-CodePoint SindhiKeyToUnicode(KeyCode asciiCode);
-CodePoint UrduKeyToUnicode(KeyCode asciiCode);
-CodePoint FarsiKeyToUnicode(KeyCode asciiCode);
+inline CodePoint SindhiKeyToUnicode(KeyCode asciiCode) { return detail::kSindhi(asciiCode); }
+inline CodePoint UrduKeyToUnicode(KeyCode asciiCode) { return detail::kUrdu(asciiCode); }
+inline CodePoint FarsiKeyToUnicode(KeyCode asciiCode) { return detail::kFarsi(asciiCode); }
 
 // The language dispatch of TavroCode: Sindhi, Urdu and Farsi go through their map,
 // every other value (ENGLISH and values outside the enumeration) leaves the code as it is.
-CodePoint KeyToUnicode(std::int32_t lang, KeyCode asciiCode);
+inline CodePoint KeyToUnicode(std::int32_t lang, KeyCode asciiCode) {
+    switch (static_cast<Langs>(lang)) {
+        case Langs::Sindhi: return SindhiKeyToUnicode(asciiCode);
+        case Langs::Urdu: return UrduKeyToUnicode(asciiCode);
+        case Langs::Farsi: return FarsiKeyToUnicode(asciiCode);
+        default: return asciiCode;
+    }
+}
 
 }  // namespace sindhikit

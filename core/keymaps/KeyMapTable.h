@@ -6,7 +6,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "KeyMap.h"
+#include "KeyTypes.h"
 
 namespace sindhikit::detail {
 
