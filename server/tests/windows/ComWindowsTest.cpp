@@ -131,6 +131,7 @@ TEST_F(ComWindows, AboutTwiceIsOneWindowReadingTheServersVersionAndEnterOrEscClo
         if (key == VK_RETURN) {
             EXPECT_TRUE(SaveWindowScreenshot(about, L"com_frmAbout"));
         }
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == GetDlgItem(about, cmdOK); }, 3000));
         PressKey(key);
         EXPECT_FALSE(IsWindow(about)) << key;
     }

@@ -51,7 +51,7 @@ TEST_F(frmAboutTest, EnterAndEscCloseItThroughTheMessageLoop) {
     for (UINT key : {VK_RETURN, VK_ESCAPE}) {
         HWND about = Open();
         ASSERT_TRUE(about);
-        ASSERT_EQ(GetFocus(), GetDlgItem(about, cmdOK));
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == GetDlgItem(about, cmdOK); }, 3000));
         PressKey(key);
         EXPECT_FALSE(IsWindow(about)) << "key " << key;
     }
