@@ -63,8 +63,17 @@ HRESULT STDMETHODCALLTYPE TavroCodeObject::QueryInterface(REFIID riid, void** ob
     AddRef();
     return S_OK;
   }
+  if (IsEqualIID(riid, IID_ISupportErrorInfo)) {
+    *object = static_cast<ISupportErrorInfo*>(this);
+    AddRef();
+    return S_OK;
+  }
   *object = nullptr;
   return E_NOINTERFACE;
+}
+
+HRESULT STDMETHODCALLTYPE TavroCodeObject::InterfaceSupportsErrorInfo(REFIID riid) {
+  return IsEqualIID(riid, IID__TavroCode) ? S_OK : S_FALSE;
 }
 
 ULONG STDMETHODCALLTYPE TavroCodeObject::AddRef() { return ++references_; }

@@ -16,7 +16,9 @@ namespace tavrocodes {
 // 256 code points indexed by InPage byte; filled when the object is created.
 using InpageTable = std::array<std::int16_t, 256>;
 
-class TavroCodeObject final : public _TavroCode {
+// ISupportErrorInfo tells early-bound callers (VBA) that a failed method left an error object
+// with its description, as IIF and NumberToString do.
+class TavroCodeObject final : public _TavroCode, public ISupportErrorInfo {
  public:
   // Creates an object and hands out the interface riid of it (the factory's CreateInstance).
   static HRESULT Create(REFIID riid, void** object);
@@ -25,6 +27,9 @@ class TavroCodeObject final : public _TavroCode {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
+
+  // ISupportErrorInfo
+  HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override;
 
   // IDispatch
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;

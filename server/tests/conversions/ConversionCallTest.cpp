@@ -124,6 +124,13 @@ TEST_F(ConversionCall, ConversionFailuresReachTheCallerAsTheMethodsError) {
   EXPECT_EQ(LastErrorDescription(), L"Type mismatch");
   EXPECT_EQ(V_VT(&result.v), VT_EMPTY);
 
+  // Early-bound callers look for the error object only where the object says it leaves one.
+  ISupportErrorInfo* support = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(object_->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)));
+  EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__TavroCode), S_OK);
+  EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IPersist), S_FALSE);
+  support->Release();
+
   EXCEPINFO error{};
   Variant byName;
   EXPECT_EQ(Invoke(L"NumberToString", {n, d, lowerCase}, &byName.v, &error), DISP_E_EXCEPTION);
