@@ -68,7 +68,7 @@ void DrawCap(HDC dc, const KeyCap& key, const CapFonts& fonts) {
             // Latin punctuation that the Arabic face lacks comes from the Latin face.
             const std::wstring text = Wide(key.label.text);
             HFONT font = FontHasGlyphs(fonts.letter, text) ? fonts.letter : fonts.latinLetter;
-            DrawCentred(dc, text, letter, font, kLetter, true);
+            DrawCentred(dc, text, letter, font, kLetter, key.label.rightToLeft);
             break;
         }
         case LabelKind::Abbreviation:

@@ -22,14 +22,20 @@ bool IsArabicCombiningMark(CodePoint cp) {
            (cp >= 0x06E7 && cp <= 0x06E8) || (cp >= 0x06EA && cp <= 0x06ED);
 }
 
+bool IsArabicScript(CodePoint cp) {
+    return (cp >= 0x0600 && cp <= 0x06FF) || (cp >= 0x0750 && cp <= 0x077F) ||
+           (cp >= 0x08A0 && cp <= 0x08FF) || (cp >= 0xFB50 && cp <= 0xFDFF) ||
+           (cp >= 0xFE70 && cp <= 0xFEFE);
+}
+
 KeyLabel LabelForCodePoint(CodePoint cp) {
     if (cp == 0) return {LabelKind::None, {}};
     for (const Tag& tag : kInvisibleTags) {
         if (tag.cp == cp) return {LabelKind::Abbreviation, tag.text};
     }
     const auto unit = static_cast<char16_t>(cp);
-    if (IsArabicCombiningMark(cp)) return {LabelKind::Glyph, std::u16string{kTatweel, unit}};
-    return {LabelKind::Glyph, std::u16string(1, unit)};
+    if (IsArabicCombiningMark(cp)) return {LabelKind::Glyph, std::u16string{kTatweel, unit}, true};
+    return {LabelKind::Glyph, std::u16string(1, unit), IsArabicScript(cp)};
 }
 
 }  // namespace sindhikit::pictures

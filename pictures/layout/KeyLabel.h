@@ -16,7 +16,14 @@ enum class LabelKind {
 struct KeyLabel {
     LabelKind kind = LabelKind::None;
     std::u16string text;
+    // Drawn in right-to-left reading order. Only Arabic-script text is: a lone bracket,
+    // parenthesis or guillemet drawn right to left comes out mirrored, showing the key's
+    // partner instead of what the map types.
+    bool rightToLeft = false;
 };
+
+// A character of the Arabic script blocks (letters, marks, digits, Arabic punctuation).
+bool IsArabicScript(CodePoint cp);
 
 // Combining marks have no width of their own; they are drawn on a tatweel so the
 // mark sits on a visible stroke instead of on the cap's border.

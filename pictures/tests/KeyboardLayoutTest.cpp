@@ -149,3 +149,13 @@ TEST(KeyLabel, InvisibleAndCombiningCharactersGetVisibleLabels) {
         EXPECT_EQ(label.text, c.text) << std::hex << c.cp;
     }
 }
+
+// Mirrored characters drawn right to left show their partner: a Farsi "(" would read ")".
+TEST(KeyLabel, OnlyArabicScriptIsDrawnRightToLeft) {
+    for (CodePoint cp : {0x0628, 0x06AA, 0x064E, 0x06F1, 0x060C, 0x061F, 0xFDFA}) {
+        EXPECT_TRUE(LabelForCodePoint(cp).rightToLeft) << std::hex << cp;
+    }
+    for (CodePoint cp : std::initializer_list<CodePoint>{'(', ')', '[', ']', '{', '}', '<', '>', 0x00AB, 0x00BB, 0x201C, 0x2018, ':', '='}) {
+        EXPECT_FALSE(LabelForCodePoint(cp).rightToLeft) << std::hex << cp;
+    }
+}
