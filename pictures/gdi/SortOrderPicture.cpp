@@ -16,8 +16,6 @@ const COLORREF kLetter = RGB(0, 0, 0);
 const COLORREF kNumber = RGB(150, 60, 40);
 const COLORREF kKeys = RGB(90, 90, 90);
 
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 }  // namespace
 
