@@ -1,5 +1,7 @@
 #include "access/DatabaseState.h"
 
+#include <cstdint>
+
 #include "Utf8.h"
 #include "access/Command.h"
 
@@ -28,9 +30,10 @@ bool SameName(std::u16string_view a, const char* b) {
 }
 
 std::size_t NameHash::operator()(std::u16string_view name) const noexcept {
-  std::size_t h = 1469598103934665603ull;
+  // 64-bit FNV-1a on every target, folded to size_t (32 bits on i686).
+  std::uint64_t h = 14695981039346656037ull;
   for (char16_t c : name) h = (h ^ FoldAscii(c)) * 1099511628211ull;
-  return h;
+  return static_cast<std::size_t>(h ^ (h >> 32));
 }
 
 Database::~Database() {
