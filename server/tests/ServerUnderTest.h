@@ -37,4 +37,22 @@ class ApartmentTest : public ::testing::Test {
   void TearDown() override { CoUninitialize(); }
 };
 
+// An apartment holding one TavroCode object, created by its CLSID as a macro host creates it.
+class TavroCodeTest : public ApartmentTest {
+ protected:
+  void SetUp() override {
+    ApartmentTest::SetUp();
+    if (HasFatalFailure()) return;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_TavroCode, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID__TavroCode, reinterpret_cast<void**>(&object_)));
+  }
+  void TearDown() override {
+    if (object_) object_->Release();
+    object_ = nullptr;
+    ApartmentTest::TearDown();
+  }
+
+  _TavroCode* object_ = nullptr;
+};
+
 }  // namespace tavrocodes::testing

@@ -19,19 +19,13 @@ constexpr std::array<Case, 8> kCases{{{97, ENGLISH, 97}, {97, Sindhi, 1575}, {97
                                       {97, Farsi, 1588}, {78, Farsi, 0}, {97, 7, 97},
                                       {97, -1, 97}, {200, Sindhi, 200}}};
 
-class TavroCodeCall : public ApartmentTest {
+class TavroCodeCall : public TavroCodeTest {
  protected:
   void SetUp() override {
-    ApartmentTest::SetUp();
+    TavroCodeTest::SetUp();
     if (HasFatalFailure()) return;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_TavroCode, nullptr, CLSCTX_INPROC_SERVER,
-                                              IID__TavroCode, reinterpret_cast<void**>(&object_)));
     LPOLESTR name = const_cast<LPOLESTR>(L"TavroCode");
     ASSERT_HRESULT_SUCCEEDED(object_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispId_));
-  }
-  void TearDown() override {
-    if (object_) object_->Release();
-    ApartmentTest::TearDown();
   }
 
   // Invokes TavroCode by its DispID; arguments in call order (reversed into rgvarg here).
@@ -68,7 +62,6 @@ class TavroCodeCall : public ApartmentTest {
     return v;
   }
 
-  _TavroCode* object_ = nullptr;
   DISPID dispId_ = DISPID_UNKNOWN;
   std::vector<VARIANTARG> lastArguments_;
 };

@@ -48,18 +48,8 @@ std::wstring LastErrorDescription() {
   return text;
 }
 
-class ConversionCall : public ApartmentTest {
+class ConversionCall : public TavroCodeTest {
  protected:
-  void SetUp() override {
-    ApartmentTest::SetUp();
-    if (HasFatalFailure()) return;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_TavroCode, nullptr, CLSCTX_INPROC_SERVER,
-                                              IID__TavroCode, reinterpret_cast<void**>(&object_)));
-  }
-  void TearDown() override {
-    if (object_) object_->Release();
-    ApartmentTest::TearDown();
-  }
 
   // Calls a method by name with arguments in call order.
   HRESULT Invoke(const wchar_t* method, std::vector<VARIANT> args, VARIANT* result, EXCEPINFO* error) {
@@ -72,8 +62,6 @@ class ConversionCall : public ApartmentTest {
     return object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result, error,
                            &argError);
   }
-
-  _TavroCode* object_ = nullptr;
 };
 
 TEST_F(ConversionCall, NumberToStringReadsByReferenceFormsAndLeavesThemAlone) {
