@@ -19,19 +19,19 @@ namespace sindhikit::cli {
 enum class Verb { Help, English, Sindhi, Keys, Inpage, StoreBuild, StoreCheck };
 
 struct Invocation {
-  Verb verb = Verb::Help;
-  std::vector<std::u16string> operands;    // words, sources, files, after the verb
-  std::optional<std::u16string> store;     // --store PATH
-  std::optional<std::u16string> output;    // -o STORE (store build)
-  std::optional<std::u16string> language;  // --lang
-  bool keys = false;                       // sd --keys
-  bool definitions = false;                // sd --definitions
+    Verb verb = Verb::Help;
+    std::vector<std::u16string> operands;    // words, sources, files, after the verb
+    std::optional<std::u16string> store;     // --store PATH
+    std::optional<std::u16string> output;    // -o STORE (store build)
+    std::optional<std::u16string> language;  // --lang
+    bool keys = false;                       // sd --keys
+    bool definitions = false;                // sd --definitions
 };
 
 // A command line that does not follow the grammar; the message says what is wrong.
 class UsageError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 // args excludes the program name. --help (or -h) anywhere, or no arguments, gives Verb::Help.

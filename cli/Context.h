@@ -10,14 +10,14 @@
 namespace sindhikit::cli {
 
 struct Context {
-  std::filesystem::path executableDir;           // folder of the running program
-  std::optional<std::u16string> storeVariable;  // $SINDHIKIT_STORE, when set and not empty
-  std::optional<std::u16string> windowsFolder;   // Windows only: GetWindowsFolder()
-  std::string newline;                           // "\n" on Linux, "\r\n" on Windows
-  // The character each byte denotes in the system's ANSI code page (inpage reads bytes):
-  // Windows asks the system; Linux uses the core's Windows-1252. AnsiCodePage::kNoCharacter
-  // marks a byte with no character of its own.
-  std::array<char32_t, 256> ansiCharacters{};
+    std::filesystem::path executableDir;          // folder of the running program
+    std::optional<std::u16string> storeVariable;  // $SINDHIKIT_STORE, when set and not empty
+    std::optional<std::u16string> windowsFolder;  // Windows only: GetWindowsFolder()
+    std::string newline;                          // "\n" on Linux, "\r\n" on Windows
+    // The character each byte denotes in the system's ANSI code page (inpage reads bytes):
+    // Windows asks the system; Linux uses the core's Windows-1252. AnsiCodePage::kNoCharacter
+    // marks a byte with no character of its own.
+    std::array<char32_t, 256> ansiCharacters{};
 };
 
 // The characters of the core's native Windows-1252 code page, byte by byte.

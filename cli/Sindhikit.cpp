@@ -27,43 +27,49 @@ constexpr const char* kUsage[] = {
 };
 
 void PrintUsage(std::ostream& s, const std::string& newline) {
-  for (const char* line : kUsage) s << line << newline;
+    for (const char* line : kUsage) s << line << newline;
 }
 
 }  // namespace
 
-int RunSindhikit(const std::vector<std::u16string>& args, const Context& context,
-                 std::istream& in, std::ostream& out, std::ostream& err) {
-  Invocation inv;
-  try {
-    inv = ParseCommandLine(args);
-  } catch (const UsageError& e) {
-    err << "sindhikit: " << e.what() << '\n' << "Try 'sindhikit --help'.\n";
-    return ExitError;
-  }
-  // The commands report the failures they expect; anything else still ends as a message and
-  // the error status, never as an abort.
-  try {
-    switch (inv.verb) {
-      case Verb::Help:
-        // Asked for, the usage is the result; with no command at all it explains the error.
-        if (args.empty()) {
-          PrintUsage(err, context.newline);
-          return ExitError;
-        }
-        PrintUsage(out, context.newline);
-        return ExitFound;
-      case Verb::English: return RunEnglishLookup(inv, context, out, err);
-      case Verb::Sindhi: return RunSindhiLookup(inv, context, out, err);
-      case Verb::Keys: return RunKeys(inv, context, out, err);
-      case Verb::Inpage: return RunInpage(inv, context, in, out, err);
-      case Verb::StoreBuild: return RunStoreBuild(inv, context, out, err);
-      case Verb::StoreCheck: return RunStoreCheck(inv, context, out, err);
+int RunSindhikit(const std::vector<std::u16string>& args, const Context& context, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+    Invocation inv;
+    try {
+        inv = ParseCommandLine(args);
+    } catch (const UsageError& e) {
+        err << "sindhikit: " << e.what() << '\n' << "Try 'sindhikit --help'.\n";
+        return ExitError;
     }
-  } catch (const std::exception& e) {
-    err << "sindhikit: " << e.what() << '\n';
-  }
-  return ExitError;
+    // The commands report the failures they expect; anything else still ends as a message and
+    // the error status, never as an abort.
+    try {
+        switch (inv.verb) {
+            case Verb::Help:
+                // Asked for, the usage is the result; with no command at all it explains the error.
+                if (args.empty()) {
+                    PrintUsage(err, context.newline);
+                    return ExitError;
+                }
+                PrintUsage(out, context.newline);
+                return ExitFound;
+            case Verb::English:
+                return RunEnglishLookup(inv, context, out, err);
+            case Verb::Sindhi:
+                return RunSindhiLookup(inv, context, out, err);
+            case Verb::Keys:
+                return RunKeys(inv, context, out, err);
+            case Verb::Inpage:
+                return RunInpage(inv, context, in, out, err);
+            case Verb::StoreBuild:
+                return RunStoreBuild(inv, context, out, err);
+            case Verb::StoreCheck:
+                return RunStoreCheck(inv, context, out, err);
+        }
+    } catch (const std::exception& e) {
+        err << "sindhikit: " << e.what() << '\n';
+    }
+    return ExitError;
 }
 
 }  // namespace sindhikit::cli

@@ -14,8 +14,7 @@ namespace sindhikit::cli {
 // (the build tree, where the build makes the default store), and on Windows directodb.dll in
 // the Windows folder (where the Dictionary program finds it). When none exists, the build
 // tree's path, so the error names the store the build would have made.
-std::filesystem::path ResolveStorePath(const std::optional<std::u16string>& storeOption,
-                                       const Context& context);
+std::filesystem::path ResolveStorePath(const std::optional<std::u16string>& storeOption, const Context& context);
 
 // A path as UTF-8 text for messages (never the ANSI code page, which cannot hold every name).
 std::string DisplayPath(const std::filesystem::path& path);

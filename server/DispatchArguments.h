@@ -19,20 +19,20 @@ namespace tavrocodes {
 
 class DispatchArguments {
  public:
-  DispatchArguments() = default;
-  DispatchArguments(const DispatchArguments&) = delete;
-  DispatchArguments& operator=(const DispatchArguments&) = delete;
-  ~DispatchArguments();
+    DispatchArguments() = default;
+    DispatchArguments(const DispatchArguments&) = delete;
+    DispatchArguments& operator=(const DispatchArguments&) = delete;
+    ~DispatchArguments();
 
-  // Copies the arguments of a call to dispId. On failure, argError names the argument.
-  HRESULT Prepare(DISPID dispId, const DISPPARAMS& original, UINT* argError);
-  DISPPARAMS* Params() { return &params_; }
+    // Copies the arguments of a call to dispId. On failure, argError names the argument.
+    HRESULT Prepare(DISPID dispId, const DISPPARAMS& original, UINT* argError);
+    DISPPARAMS* Params() { return &params_; }
 
  private:
-  // More arguments than any method takes: handed over untouched, DispInvoke rejects them.
-  static constexpr UINT kCapacity = 4;
-  std::array<VARIANTARG, kCapacity> copies_{};  // zero-filled: VT_EMPTY
-  DISPPARAMS params_{};
+    // More arguments than any method takes: handed over untouched, DispInvoke rejects them.
+    static constexpr UINT kCapacity = 4;
+    std::array<VARIANTARG, kCapacity> copies_{};  // zero-filled: VT_EMPTY
+    DISPPARAMS params_{};
 };
 
 }  // namespace tavrocodes

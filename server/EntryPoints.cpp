@@ -7,18 +7,20 @@
 #include "TavroCodes_h.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    tavrocodes::SetModuleHandle(instance);
-    DisableThreadLibraryCalls(instance);
-  }
-  return TRUE;
+    if (reason == DLL_PROCESS_ATTACH) {
+        tavrocodes::SetModuleHandle(instance);
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
 }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
-  if (!object) return E_POINTER;
-  *object = nullptr;
-  if (!IsEqualCLSID(clsid, CLSID_TavroCode)) return CLASS_E_CLASSNOTAVAILABLE;
-  return tavrocodes::TheClassFactory().QueryInterface(riid, object);
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (!IsEqualCLSID(clsid, CLSID_TavroCode)) return CLASS_E_CLASSNOTAVAILABLE;
+    return tavrocodes::TheClassFactory().QueryInterface(riid, object);
 }
 
-STDAPI DllCanUnloadNow() { return tavrocodes::ModuleInUse() ? S_FALSE : S_OK; }
+STDAPI DllCanUnloadNow() {
+    return tavrocodes::ModuleInUse() ? S_FALSE : S_OK;
+}

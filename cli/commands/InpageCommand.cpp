@@ -14,38 +14,37 @@
 
 namespace sindhikit::cli {
 
-int RunInpage(const Invocation& inv, const Context& context, std::istream& in, std::ostream& out,
-              std::ostream& err) {
-  std::string bytes;
-  if (inv.operands.empty()) {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } else {
-    std::filesystem::path file(inv.operands.front());
-    std::error_code ec;
-    std::ifstream f;
-    if (std::filesystem::is_regular_file(file, ec)) f.open(file, std::ios::binary);
-    if (!f.is_open()) {
-      err << "sindhikit: inpage: cannot read " << DisplayPath(file) << '\n';
-      return ExitError;
+int RunInpage(const Invocation& inv, const Context& context, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string bytes;
+    if (inv.operands.empty()) {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        std::filesystem::path file(inv.operands.front());
+        std::error_code ec;
+        std::ifstream f;
+        if (std::filesystem::is_regular_file(file, ec)) f.open(file, std::ios::binary);
+        if (!f.is_open()) {
+            err << "sindhikit: inpage: cannot read " << DisplayPath(file) << '\n';
+            return ExitError;
+        }
+        bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+        if (f.bad()) {
+            err << "sindhikit: inpage: reading " << DisplayPath(file) << " failed\n";
+            return ExitError;
+        }
     }
-    bytes.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    if (f.bad()) {
-      err << "sindhikit: inpage: reading " << DisplayPath(file) << " failed\n";
-      return ExitError;
-    }
-  }
 
-  std::u16string text;
-  text.reserve(bytes.size());
-  for (char b : bytes) {
-    char32_t c = context.ansiCharacters[static_cast<unsigned char>(b)];
-    // A lead byte of a multi-byte code page denotes no character on its own.
-    text += c < 0x10000 ? static_cast<char16_t>(c) : u'\uFFFD';
-  }
-  InpageTable table;
-  FillInpageTable(table);
-  out << Utf16ToUtf8(InpageToUnicode(text, table, AnsiCodePage(context.ansiCharacters)));
-  return ExitFound;
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (char b : bytes) {
+        char32_t c = context.ansiCharacters[static_cast<unsigned char>(b)];
+        // A lead byte of a multi-byte code page denotes no character on its own.
+        text += c < 0x10000 ? static_cast<char16_t>(c) : u'\uFFFD';
+    }
+    InpageTable table;
+    FillInpageTable(table);
+    out << Utf16ToUtf8(InpageToUnicode(text, table, AnsiCodePage(context.ansiCharacters)));
+    return ExitFound;
 }
 
 }  // namespace sindhikit::cli

@@ -8,13 +8,13 @@
 namespace sindhikit::cli {
 
 int RunKeys(const Invocation& inv, const Context& context, std::ostream& out, std::ostream&) {
-  const std::u16string& lang = *inv.language;  // checked by the parser
-  Langs language = lang == u"sd" ? Langs::Sindhi : lang == u"ur" ? Langs::Urdu : Langs::Farsi;
-  std::u16string text;
-  for (char16_t key : JoinedOperands(inv))
-    text += static_cast<char16_t>(KeyToUnicode(static_cast<std::int32_t>(language), key));
-  out << Utf16ToUtf8(text) << context.newline;
-  return ExitFound;
+    const std::u16string& lang = *inv.language;  // checked by the parser
+    Langs language = lang == u"sd" ? Langs::Sindhi : lang == u"ur" ? Langs::Urdu : Langs::Farsi;
+    std::u16string text;
+    for (char16_t key : JoinedOperands(inv))
+        text += static_cast<char16_t>(KeyToUnicode(static_cast<std::int32_t>(language), key));
+    out << Utf16ToUtf8(text) << context.newline;
+    return ExitFound;
 }
 
 }  // namespace sindhikit::cli

@@ -19,53 +19,53 @@
 namespace {
 
 std::filesystem::path ExecutablePath() {
-  std::wstring buffer(MAX_PATH, L'\0');
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n == 0) return {};
-    if (n < buffer.size()) return std::filesystem::path(buffer.substr(0, n));
-    buffer.resize(buffer.size() * 2);
-  }
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) return std::filesystem::path(buffer.substr(0, n));
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 // The character of each byte in the system's ANSI code page.
 std::array<char32_t, 256> AnsiCharacters() {
-  std::array<char32_t, 256> chars;
-  for (int b = 0; b < 256; ++b) {
-    char byte = static_cast<char>(b);
-    wchar_t unit = 0;
-    int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
-    chars[static_cast<std::size_t>(b)] = n == 1 ? static_cast<char32_t>(unit) : 0xFFFFFFFFu;
-  }
-  return chars;
+    std::array<char32_t, 256> chars;
+    for (int b = 0; b < 256; ++b) {
+        char byte = static_cast<char>(b);
+        wchar_t unit = 0;
+        int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
+        chars[static_cast<std::size_t>(b)] = n == 1 ? static_cast<char32_t>(unit) : 0xFFFFFFFFu;
+    }
+    return chars;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  using namespace sindhikit;
-  // Our lines carry their own CR LF; text mode would double the CR.
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stdin), _O_BINARY);
-  // The console's code page outlives the program, so the caller's is put back at the end.
-  const UINT callerCodePage = GetConsoleOutputCP();  // 0 when there is no console
-  if (callerCodePage != 0) SetConsoleOutputCP(CP_UTF8);
+    using namespace sindhikit;
+    // Our lines carry their own CR LF; text mode would double the CR.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    // The console's code page outlives the program, so the caller's is put back at the end.
+    const UINT callerCodePage = GetConsoleOutputCP();  // 0 when there is no console
+    if (callerCodePage != 0) SetConsoleOutputCP(CP_UTF8);
 
-  std::vector<std::u16string> args;
-  for (int i = 1; i < argc; ++i) {
-    std::wstring_view a = argv[i];
-    args.emplace_back(a.begin(), a.end());
-  }
+    std::vector<std::u16string> args;
+    for (int i = 1; i < argc; ++i) {
+        std::wstring_view a = argv[i];
+        args.emplace_back(a.begin(), a.end());
+    }
 
-  cli::Context context;
-  context.newline = "\r\n";
-  context.ansiCharacters = AnsiCharacters();
-  context.executableDir = ExecutablePath().parent_path();
-  if (const wchar_t* store = _wgetenv(L"SINDHIKIT_STORE"); store && *store)
-    context.storeVariable = std::u16string(store, store + wcslen(store));
-  context.windowsFolder = GetWindowsFolder();
-  int status = cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
-  std::cout.flush();
-  if (callerCodePage != 0) SetConsoleOutputCP(callerCodePage);
-  return status;
+    cli::Context context;
+    context.newline = "\r\n";
+    context.ansiCharacters = AnsiCharacters();
+    context.executableDir = ExecutablePath().parent_path();
+    if (const wchar_t* store = _wgetenv(L"SINDHIKIT_STORE"); store && *store)
+        context.storeVariable = std::u16string(store, store + wcslen(store));
+    context.windowsFolder = GetWindowsFolder();
+    int status = cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
+    std::cout.flush();
+    if (callerCodePage != 0) SetConsoleOutputCP(callerCodePage);
+    return status;
 }

@@ -21,10 +21,19 @@ std::string InpageBytes() {
     std::string s;
     while (s.size() < kBytes) {
         switch (random() % 10) {
-            case 0: s += ' '; break;
-            case 1: s += "\x04\x81\x04\xB3"; break;
-            case 2: s += static_cast<char>('a' + random() % 26); break;
-            default: s += '\x04'; s += static_cast<char>(0x81 + random() % 39); break;
+            case 0:
+                s += ' ';
+                break;
+            case 1:
+                s += "\x04\x81\x04\xB3";
+                break;
+            case 2:
+                s += static_cast<char>('a' + random() % 26);
+                break;
+            default:
+                s += '\x04';
+                s += static_cast<char>(0x81 + random() % 39);
+                break;
         }
     }
     s.resize(kBytes);
@@ -33,10 +42,10 @@ std::string InpageBytes() {
 
 // The same bytes as the characters Windows-1252 gives them, as the conversion receives them.
 std::u16string AsAnsiCharacters(const std::string& bytes) {
-    static const char16_t k80[32] = {0x20AC, 0x81, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                     0x2C6, 0x2030, 0x160, 0x2039, 0x152, 0x8D, 0x17D, 0x8F,
-                                     0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                     0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0x9D, 0x17E, 0x178};
+    static const char16_t k80[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
+                                     0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
     std::u16string out;
     for (unsigned char b : bytes) out += (b >= 0x80 && b < 0xA0) ? k80[b - 0x80] : char16_t(b);
     return out;

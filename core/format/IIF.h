@@ -11,7 +11,6 @@ namespace sindhikit {
 // The condition alone, for callers that copy the chosen value themselves.
 bool IIFCondition(const Variant& S_Condition, const NumberFormat& format = {});
 
-Variant IIF(const Variant& S_Condition, const Variant& S_True, const Variant& S_False,
-            const NumberFormat& format = {});
+Variant IIF(const Variant& S_Condition, const Variant& S_True, const Variant& S_False, const NumberFormat& format = {});
 
 }  // namespace sindhikit

@@ -7,7 +7,9 @@
 namespace sindhikit {
 namespace {
 
-bool IsFloatKeyword(const Variant& v) { return v.IsString() && v.Text() == u"Float"; }
+bool IsFloatKeyword(const Variant& v) {
+    return v.IsString() && v.Text() == u"Float";
+}
 
 // A counted step runs for the counter values 1, 2, ... while the counter does not exceed the
 // count: a count below 1 runs none, a fractional count runs its whole part.

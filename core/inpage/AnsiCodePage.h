@@ -12,7 +12,7 @@
 namespace sindhikit {
 
 class AnsiCodePage {
-public:
+ public:
     static constexpr char32_t kNoCharacter = 0xFFFFFFFF;
 
     explicit AnsiCodePage(const std::array<char32_t, 256>& characterOfByte);
@@ -22,7 +22,7 @@ public:
     // The byte value the character stands for, or -1 when the code page has no single byte for it.
     int ByteOf(char16_t c) const { return byteOf_[c]; }
 
-private:
+ private:
     std::vector<std::int16_t> byteOf_;  // indexed by UTF-16 unit
 };
 

@@ -10,8 +10,7 @@ constexpr char16_t kAlefWithMadda = 0x0622;
 
 }  // namespace
 
-std::u16string InpageToUnicode(std::u16string_view text, const InpageTable& table,
-                               const AnsiCodePage& codePage) {
+std::u16string InpageToUnicode(std::u16string_view text, const InpageTable& table, const AnsiCodePage& codePage) {
     // The result is never longer than the text: write into a buffer of that size, then trim.
     std::u16string out(text.size(), u'\0');
     char16_t* o = out.data();
@@ -26,8 +25,7 @@ std::u16string InpageToUnicode(std::u16string_view text, const InpageTable& tabl
         }
         if (k + 1 == n) break;  // a marker at the very end yields nothing
         const int c = codePage.ByteOf(in[k + 1]);
-        if (c == kAlef && k + 3 < n && codePage.ByteOf(in[k + 2]) == kMarker &&
-            codePage.ByteOf(in[k + 3]) == kMadda) {
+        if (c == kAlef && k + 3 < n && codePage.ByteOf(in[k + 2]) == kMarker && codePage.ByteOf(in[k + 3]) == kMadda) {
             *o++ = kAlefWithMadda;
             k += 4;
             continue;

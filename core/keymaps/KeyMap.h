@@ -9,18 +9,28 @@
 
 namespace sindhikit {
 
-inline CodePoint SindhiKeyToUnicode(KeyCode asciiCode) { return detail::kSindhi(asciiCode); }
-inline CodePoint UrduKeyToUnicode(KeyCode asciiCode) { return detail::kUrdu(asciiCode); }
-inline CodePoint FarsiKeyToUnicode(KeyCode asciiCode) { return detail::kFarsi(asciiCode); }
+inline CodePoint SindhiKeyToUnicode(KeyCode asciiCode) {
+    return detail::kSindhi(asciiCode);
+}
+inline CodePoint UrduKeyToUnicode(KeyCode asciiCode) {
+    return detail::kUrdu(asciiCode);
+}
+inline CodePoint FarsiKeyToUnicode(KeyCode asciiCode) {
+    return detail::kFarsi(asciiCode);
+}
 
 // The language dispatch of TavroCode: Sindhi, Urdu and Farsi go through their map,
 // every other value (ENGLISH and values outside the enumeration) leaves the code as it is.
 inline CodePoint KeyToUnicode(std::int32_t lang, KeyCode asciiCode) {
     switch (static_cast<Langs>(lang)) {
-        case Langs::Sindhi: return SindhiKeyToUnicode(asciiCode);
-        case Langs::Urdu: return UrduKeyToUnicode(asciiCode);
-        case Langs::Farsi: return FarsiKeyToUnicode(asciiCode);
-        default: return asciiCode;
+        case Langs::Sindhi:
+            return SindhiKeyToUnicode(asciiCode);
+        case Langs::Urdu:
+            return UrduKeyToUnicode(asciiCode);
+        case Langs::Farsi:
+            return FarsiKeyToUnicode(asciiCode);
+        default:
+            return asciiCode;
     }
 }
 

@@ -16,7 +16,7 @@ struct KeyRow {
 };
 
 class KeyMapTable {
-public:
+ public:
     constexpr KeyMapTable(std::initializer_list<KeyRow> rows) : table_{} {
         for (int k = 0; k < 128; ++k) table_[k] = k;
         // Digits give the Extended Arabic-Indic digits of the same value in every map.
@@ -27,14 +27,18 @@ public:
     constexpr CodePoint operator()(KeyCode code) const {
         if (code >= 0 && code < 128) return table_[code];
         switch (code) {
-            case 420: return 215;    // MULTIPLICATION SIGN
-            case 900: return 247;    // DIVISION SIGN
-            case 1100: return 1643;  // ARABIC DECIMAL SEPARATOR
-            default: return code;
+            case 420:
+                return 215;  // MULTIPLICATION SIGN
+            case 900:
+                return 247;  // DIVISION SIGN
+            case 1100:
+                return 1643;  // ARABIC DECIMAL SEPARATOR
+            default:
+                return code;
         }
     }
 
-private:
+ private:
     std::array<CodePoint, 128> table_;
 };
 

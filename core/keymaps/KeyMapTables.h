@@ -6,6 +6,9 @@
 
 namespace sindhikit::detail {
 
+// The tables keep their rows of several entries: one entry a line would hide their shape.
+// clang-format off
+
 // Sindhi phonetic layout: keys go by the sound of their Latin letter.
 inline constexpr KeyMapTable kSindhi{
     // lower-case letters
@@ -60,5 +63,7 @@ inline constexpr KeyMapTable kFarsi{
     {34, 1563}, {35, 1643}, {36, 65020}, {37, 1642}, {38, 1548}, {39, 1711}, {44, 1608},
     {59, 1705}, {63, 1567}, {64, 1644}, {91, 1580}, {93, 1670}, {94, 215}, {126, 0},
 };
+
+// clang-format on
 
 }  // namespace sindhikit::detail

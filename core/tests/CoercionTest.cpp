@@ -14,11 +14,18 @@ using namespace sindhikit;
 
 namespace {
 
-std::string Narrow(const std::u16string& s) { return {s.begin(), s.end()}; }
-std::u16string Wide(const std::string& s) { return {s.begin(), s.end()}; }
+std::string Narrow(const std::u16string& s) {
+    return {s.begin(), s.end()};
+}
+std::u16string Wide(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST(DoubleToText, DefaultTextForm) {
-    const struct { double x; const char* text; } cases[] = {
+    const struct {
+        double x;
+        const char* text;
+    } cases[] = {
         {1e15, "1E+15"},
         {999999999999999.0, "999999999999999"},
         {123456789012345678.0, "1.23456789012346E+17"},
@@ -35,7 +42,7 @@ TEST(DoubleToText, DefaultTextForm) {
         {100, "100"},
         {1e100, "1E+100"},
         {-2.5e-300, "-2.5E-300"},
-        {999999999999999.9, "1E+15"},  // rounding to 15 digits carries into the exponent
+        {999999999999999.9, "1E+15"},            // rounding to 15 digits carries into the exponent
         {652790666635660.5, "652790666635661"},  // an exact half goes away from zero
         {71363397283256.25, "71363397283256.3"},
         {-200397663636132.5, "-200397663636133"},
@@ -52,36 +59,82 @@ TEST(DoubleToText, DefaultTextForm) {
 }
 
 TEST(RoundToInt32, HalvesToEvenAndOverflow) {
-    const struct { double x; std::int32_t n; } cases[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-        {2.4999999, 2}, {2.5000001, 3}, {2147483647.0, 2147483647}, {2147483647.4, 2147483647},
-        {-2147483648.0, -2147483647 - 1}, {-2147483648.5, -2147483647 - 1},
+    const struct {
+        double x;
+        std::int32_t n;
+    } cases[] = {
+        {0.5, 0},
+        {1.5, 2},
+        {2.5, 2},
+        {3.5, 4},
+        {-0.5, 0},
+        {-1.5, -2},
+        {-2.5, -2},
+        {2.4999999, 2},
+        {2.5000001, 3},
+        {2147483647.0, 2147483647},
+        {2147483647.4, 2147483647},
+        {-2147483648.0, -2147483647 - 1},
+        {-2147483648.5, -2147483647 - 1},
     };
     for (const auto& c : cases) EXPECT_EQ(RoundToInt32(c.x), c.n) << c.x;
-    for (double x : {2147483647.5, 2147483648.0, -2147483648.6, -2147483649.5, 1e300,
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    for (double x :
+         {2147483647.5, 2147483648.0, -2147483648.6, -2147483649.5, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_THROW(RoundToInt32(x), VariantError) << x;
     }
 }
 
 TEST(NumericText, WhatReadsAsANumber) {
-    const struct { const char* text; double value; } numbers[] = {
-        {"0", 0}, {"42", 42}, {"  42  ", 42}, {"\t-42\n", -42}, {"+42", 42}, {"42-", -42},
-        {"(42)", -42}, {"$42", 42}, {"1,000", 1000}, {"1,2", 12}, {"3.25", 3.25}, {".5", 0.5},
-        {"5.", 5}, {"1e3", 1000}, {"1E+3", 1000}, {"25e-1", 2.5}, {"000123", 123},
-        {"0.000", 0}, {"&H1F", 31}, {"&hff", 255}, {"&O17", 15}, {"1.7976931348623157e308", 1.7976931348623157e308},
-        {"1e-400", 0}, {"0.1", 0.1}, {"1$", 1}, {"1 $ -", -1}, {"(1-", -1}, {"(-1", -1},
-        {"(1))", -1}, {"0,1", 1}, {".,5", 0.5}, {"1.000,5", 1.0005}, {"1e--2", 0.01},
-        {"1e2-", -100}, {"-&H1", 1}, {"&H80000000", -2147483648.0}, {"&H7FFFFFFF", 2147483647},
+    const struct {
+        const char* text;
+        double value;
+    } numbers[] = {
+        {"0", 0},
+        {"42", 42},
+        {"  42  ", 42},
+        {"\t-42\n", -42},
+        {"+42", 42},
+        {"42-", -42},
+        {"(42)", -42},
+        {"$42", 42},
+        {"1,000", 1000},
+        {"1,2", 12},
+        {"3.25", 3.25},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"1E+3", 1000},
+        {"25e-1", 2.5},
+        {"000123", 123},
+        {"0.000", 0},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"&O17", 15},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"1e-400", 0},
+        {"0.1", 0.1},
+        {"1$", 1},
+        {"1 $ -", -1},
+        {"(1-", -1},
+        {"(-1", -1},
+        {"(1))", -1},
+        {"0,1", 1},
+        {".,5", 0.5},
+        {"1.000,5", 1.0005},
+        {"1e--2", 0.01},
+        {"1e2-", -100},
+        {"-&H1", 1},
+        {"&H80000000", -2147483648.0},
+        {"&H7FFFFFFF", 2147483647},
     };
     for (const auto& c : numbers) {
         auto r = ParseNumericText(Wide(c.text), {});
         EXPECT_EQ(r.status, NumericTextResult::Status::Ok) << c.text;
         EXPECT_EQ(r.value, c.value) << c.text;
     }
-    for (const char* text : {"", " ", "abc", "1a", "1.2.3", "--1", "(42", "42)", ".", "+", "$", "1 2",
-                             "&H", "&HG", "0x1F", "1e", "1e+", "Float", ",1", "-,1", "$$1", "$1e2",
-                             "$&H1", "1d3", "-1-", "+1+", "(1", "1)", "&O8"}) {
+    for (const char* text :
+         {"",   " ",   "abc",   "1a", "1.2.3", "--1", "(42",  "42)",  ".",   "+",   "$",   "1 2", "&H", "&HG", "0x1F",
+          "1e", "1e+", "Float", ",1", "-,1",   "$$1", "$1e2", "$&H1", "1d3", "-1-", "+1+", "(1",  "1)", "&O8"}) {
         EXPECT_EQ(ParseNumericText(Wide(text), {}).status, NumericTextResult::Status::NotNumeric) << text;
     }
     EXPECT_EQ(ParseNumericText(u"1e309", {}).status, NumericTextResult::Status::Overflow);

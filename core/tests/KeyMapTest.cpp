@@ -18,7 +18,10 @@ Table Parse(const char* rows) {
     Table t;
     std::string s(rows);
     for (size_t i = 0; i < s.size();) {
-        if (s[i] == ' ' || s[i] == '\n') { ++i; continue; }
+        if (s[i] == ' ' || s[i] == '\n') {
+            ++i;
+            continue;
+        }
         KeyCode key = static_cast<unsigned char>(s[i]);
         size_t end = s.find_first_of(" \n", i + 2);
         t[key] = static_cast<CodePoint>(std::stoi(s.substr(i + 2, end - i - 2), nullptr, 16));
@@ -113,29 +116,27 @@ TEST_P(EveryKeyMap, LeavesTheCallersKeyCodeUnchanged) {
     EXPECT_EQ(code, 'a');
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KeyMaps, EveryKeyMap,
-    ::testing::Values(MapCase{"Sindhi", SindhiKeyToUnicode, SindhiTable, 95},
-                      // Urdu lists the grave accent as a row of its own (itself).
-                      MapCase{"Urdu", UrduKeyToUnicode, UrduTable, 96},
-                      MapCase{"Farsi", FarsiKeyToUnicode, FarsiTable, 95}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(KeyMaps, EveryKeyMap,
+                         ::testing::Values(MapCase{"Sindhi", SindhiKeyToUnicode, SindhiTable, 95},
+                                           // Urdu lists the grave accent as a row of its own (itself).
+                                           MapCase{"Urdu", UrduKeyToUnicode, UrduTable, 96},
+                                           MapCase{"Farsi", FarsiKeyToUnicode, FarsiTable, 95}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeyMaps, NotableRows) {
-    struct { CodePoint (*map)(KeyCode); KeyCode key; CodePoint yields; } rows[] = {
-        {SindhiKeyToUnicode, 'a', 1575}, {SindhiKeyToUnicode, 'V', 1575},
-        {SindhiKeyToUnicode, 'I', 'I'},  {SindhiKeyToUnicode, ' ', ' '},
-        {SindhiKeyToUnicode, 8, 8},      {SindhiKeyToUnicode, 13, 13},
-        {SindhiKeyToUnicode, '(', ')'},  {SindhiKeyToUnicode, ')', '('},
-        {SindhiKeyToUnicode, 'L', ':'},  {SindhiKeyToUnicode, ':', 1563},
-        {SindhiKeyToUnicode, '`', '`'},  {SindhiKeyToUnicode, 421, 421},
-        {SindhiKeyToUnicode, 0, 0},
-        {UrduKeyToUnicode, 'a', 1605},   {UrduKeyToUnicode, 'h', 1729},
-        {UrduKeyToUnicode, '(', ')'},    {UrduKeyToUnicode, '<', 65279},
-        {UrduKeyToUnicode, '`', '`'},
-        {FarsiKeyToUnicode, 'a', 1588},  {FarsiKeyToUnicode, 'h', 1575},
-        {FarsiKeyToUnicode, '(', '('},   {FarsiKeyToUnicode, 'N', 0},
-        {FarsiKeyToUnicode, 'Z', 1777},  {FarsiKeyToUnicode, '1', 1777},
+    struct {
+        CodePoint (*map)(KeyCode);
+        KeyCode key;
+        CodePoint yields;
+    } rows[] = {
+        {SindhiKeyToUnicode, 'a', 1575}, {SindhiKeyToUnicode, 'V', 1575}, {SindhiKeyToUnicode, 'I', 'I'},
+        {SindhiKeyToUnicode, ' ', ' '},  {SindhiKeyToUnicode, 8, 8},      {SindhiKeyToUnicode, 13, 13},
+        {SindhiKeyToUnicode, '(', ')'},  {SindhiKeyToUnicode, ')', '('},  {SindhiKeyToUnicode, 'L', ':'},
+        {SindhiKeyToUnicode, ':', 1563}, {SindhiKeyToUnicode, '`', '`'},  {SindhiKeyToUnicode, 421, 421},
+        {SindhiKeyToUnicode, 0, 0},      {UrduKeyToUnicode, 'a', 1605},   {UrduKeyToUnicode, 'h', 1729},
+        {UrduKeyToUnicode, '(', ')'},    {UrduKeyToUnicode, '<', 65279},  {UrduKeyToUnicode, '`', '`'},
+        {FarsiKeyToUnicode, 'a', 1588},  {FarsiKeyToUnicode, 'h', 1575},  {FarsiKeyToUnicode, '(', '('},
+        {FarsiKeyToUnicode, 'N', 0},     {FarsiKeyToUnicode, 'Z', 1777},  {FarsiKeyToUnicode, '1', 1777},
         {FarsiKeyToUnicode, '`', '`'},   {FarsiKeyToUnicode, '~', 0},
     };
     for (const auto& r : rows) EXPECT_EQ(r.map(r.key), r.yields) << "key " << r.key;

@@ -12,9 +12,15 @@ using namespace sindhikit;
 
 namespace {
 
-Variant I4(std::int32_t n) { return Variant(n); }
-Variant R8(double x) { return Variant(x); }
-Variant Text(const char16_t* s) { return Variant(s); }
+Variant I4(std::int32_t n) {
+    return Variant(n);
+}
+Variant R8(double x) {
+    return Variant(x);
+}
+Variant Text(const char16_t* s) {
+    return Variant(s);
+}
 const Variant kFloat(u"Float");
 
 struct Case {
@@ -23,7 +29,9 @@ struct Case {
     std::u16string expected;
 };
 
-std::string Narrow(const std::u16string& s) { return {s.begin(), s.end()}; }
+std::string Narrow(const std::u16string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST(NumberToString, WorkedExamplesAndEdgeCases) {
     const std::vector<Case> cases = {

@@ -10,26 +10,35 @@
 namespace sindhikit {
 namespace {
 
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 std::int32_t CheckedInt32(long double x) {
     if (x < -2147483648.0L || x > 2147483647.0L) throw VariantError::Overflow();
     return static_cast<std::int32_t>(x);
 }
 
-std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }
+std::u16string Ascii(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 std::u16string CurrencyToText(Currency c, const NumberFormat& format) {
     // Four decimal places at most, trailing zeros dropped.
     bool negative = c.scaled < 0;
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(c.scaled)
-                                       : static_cast<std::uint64_t>(c.scaled);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(c.scaled) : static_cast<std::uint64_t>(c.scaled);
     std::u16string out = negative ? u"-" : u"";
     out += Ascii(std::to_string(magnitude / 10000));
     std::string frac = std::to_string(magnitude % 10000 + 10000).substr(1);
     while (!frac.empty() && frac.back() == '0') frac.pop_back();
-    if (!frac.empty()) { out += format.decimalSeparator; out += Ascii(frac); }
+    if (!frac.empty()) {
+        out += format.decimalSeparator;
+        out += Ascii(frac);
+    }
     return out;
 }
 
@@ -113,29 +122,22 @@ std::u16string ToText(const Variant& v, const NumberFormat& format) {
 
 Variant AbsoluteValue(const Variant& v, const NumberFormat& format) {
     return v.Visit(Overloaded{
-        [&](std::monostate) { return v; },
-        [&](Variant::NullValue) { return v; },
+        [&](std::monostate) { return v; }, [&](Variant::NullValue) { return v; },
         [](bool b) { return Variant(static_cast<std::int16_t>(b ? 1 : 0)); },
-        [](std::int8_t n) {
-            return Variant(static_cast<std::int16_t>(n < 0 ? -n : n));
-        },
+        [](std::int8_t n) { return Variant(static_cast<std::int16_t>(n < 0 ? -n : n)); },
         [](std::int16_t n) {
-            return n == std::numeric_limits<std::int16_t>::min()
-                       ? Variant(std::int32_t{32768})
-                       : Variant(static_cast<std::int16_t>(n < 0 ? -n : n));
+            return n == std::numeric_limits<std::int16_t>::min() ? Variant(std::int32_t{32768})
+                                                                 : Variant(static_cast<std::int16_t>(n < 0 ? -n : n));
         },
         [](std::int32_t n) {
-            return n == std::numeric_limits<std::int32_t>::min()
-                       ? Variant(2147483648.0)
-                       : Variant(static_cast<std::int32_t>(n < 0 ? -n : n));
+            return n == std::numeric_limits<std::int32_t>::min() ? Variant(2147483648.0)
+                                                                 : Variant(static_cast<std::int32_t>(n < 0 ? -n : n));
         },
         [](std::int64_t n) {
-            return n == std::numeric_limits<std::int64_t>::min()
-                       ? Variant(9223372036854775808.0)
-                       : Variant(static_cast<std::int64_t>(n < 0 ? -n : n));
+            return n == std::numeric_limits<std::int64_t>::min() ? Variant(9223372036854775808.0)
+                                                                 : Variant(static_cast<std::int64_t>(n < 0 ? -n : n));
         },
-        [](float x) { return Variant(std::fabs(x)); },
-        [](double x) { return Variant(std::fabs(x)); },
+        [](float x) { return Variant(std::fabs(x)); }, [](double x) { return Variant(std::fabs(x)); },
         [](Currency c) {
             if (c.scaled == std::numeric_limits<std::int64_t>::min()) throw VariantError::Overflow();
             return Variant::FromCurrency(c.scaled < 0 ? -c.scaled : c.scaled);
@@ -153,8 +155,10 @@ bool IsBelowZero(const Variant& v, const NumberFormat& format) {
         [](Currency c) { return c.scaled < 0; },
         [&](const std::u16string& s) { return NumericTextToDouble(s, format) < 0; },
         [](auto n) {
-            if constexpr (std::is_signed_v<decltype(n)>) return n < 0;
-            else return false;
+            if constexpr (std::is_signed_v<decltype(n)>)
+                return n < 0;
+            else
+                return false;
         },
     });
 }

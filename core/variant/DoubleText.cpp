@@ -8,7 +8,9 @@
 namespace sindhikit {
 namespace {
 
-std::u16string Widen(const std::string& s) { return {s.begin(), s.end()}; }
+std::u16string Widen(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 // The first `precision` significant digits of x > 0 and its decimal exponent, exact halves
 // rounded away from zero as the platform does (652790666635660.5 gives ...661). 41 digits
@@ -68,7 +70,10 @@ std::u16string RealToText(double value, int precision, const NumberFormat& forma
         out += std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
     } else {
         out += digits.substr(0, 1);
-        if (count > 1) { out += dot; out += digits.substr(1); }
+        if (count > 1) {
+            out += dot;
+            out += digits.substr(1);
+        }
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += e;

@@ -12,11 +12,12 @@ namespace {
 // The characters the platform's wide-character classification calls white space.
 bool IsWhite(char16_t c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
-           c == 0x205F || c == 0x3000;
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 int HexValue(char16_t c) {
     if (IsDigit(c)) return c - u'0';
@@ -26,7 +27,7 @@ int HexValue(char16_t c) {
 }
 
 class Scanner {
-public:
+ public:
     Scanner(std::u16string_view text, const NumberFormat& format) : s_(text), f_(format) {}
 
     NumericTextResult Run() {
@@ -40,7 +41,7 @@ public:
         return radix_ ? RadixValue() : DecimalValue();
     }
 
-private:
+ private:
     bool At(char16_t c) const { return i_ < s_.size() && s_[i_] == c; }
     char16_t Peek(std::size_t ahead = 0) const { return i_ + ahead < s_.size() ? s_[i_ + ahead] : 0; }
 
@@ -49,7 +50,9 @@ private:
         return c == thousands_ || (c == u' ' && (thousands_ == 0x00A0 || thousands_ == 0x202F));
     }
 
-    void SkipWhite() { while (i_ < s_.size() && IsWhite(s_[i_])) ++i_; }
+    void SkipWhite() {
+        while (i_ < s_.size() && IsWhite(s_[i_])) ++i_;
+    }
 
     bool AtCurrency() const {
         const auto& sym = f_.currencySymbol;
@@ -61,13 +64,17 @@ private:
             if (i_ < s_.size() && IsWhite(s_[i_])) {
                 SkipWhite();
             } else if (!leadingPlus_ && At(f_.positiveSign)) {
-                leadingPlus_ = true; ++i_;
+                leadingPlus_ = true;
+                ++i_;
             } else if (!leadingMinus_ && At(f_.negativeSign)) {
-                leadingMinus_ = negative_ = true; ++i_;
+                leadingMinus_ = negative_ = true;
+                ++i_;
             } else if (!currency_ && AtCurrency()) {
-                currency_ = true; i_ += f_.currencySymbol.size();
+                currency_ = true;
+                i_ += f_.currencySymbol.size();
             } else if (!parens_ && At(u'(')) {
-                parens_ = true; ++i_;
+                parens_ = true;
+                ++i_;
             } else {
                 break;
             }
@@ -80,9 +87,12 @@ private:
     bool StartsRadix() {
         if (!At(u'&')) return false;
         char16_t k = Peek(1);
-        if (k == u'H' || k == u'h') radix_ = 16;
-        else if (k == u'O' || k == u'o') radix_ = 8;
-        else return false;
+        if (k == u'H' || k == u'h')
+            radix_ = 16;
+        else if (k == u'O' || k == u'o')
+            radix_ = 8;
+        else
+            return false;
         i_ += 2;
         return true;
     }
@@ -124,7 +134,10 @@ private:
             bool expNegative = false;
             for (; At(f_.positiveSign) || At(f_.negativeSign); ++i_)
                 if (At(f_.negativeSign)) expNegative = true;
-            if (!(i_ < s_.size() && IsDigit(s_[i_]))) { i_ = mark; return true; }
+            if (!(i_ < s_.size() && IsDigit(s_[i_]))) {
+                i_ = mark;
+                return true;
+            }
             long long e = 0;
             for (; i_ < s_.size() && IsDigit(s_[i_]); ++i_)
                 if (e < 100000) e = e * 10 + (s_[i_] - u'0');
@@ -141,9 +154,11 @@ private:
             } else if (!leadingPlus_ && At(f_.positiveSign)) {
                 ++i_;
             } else if (!leadingMinus_ && At(f_.negativeSign)) {
-                negative_ = true; ++i_;
+                negative_ = true;
+                ++i_;
             } else if (parens_ && At(u')')) {
-                negative_ = true; ++i_;
+                negative_ = true;
+                ++i_;
             } else if (AtCurrency()) {
                 i_ += f_.currencySymbol.size();
             } else {
@@ -156,8 +171,8 @@ private:
     // and &H80000000 reads as the most negative 32-bit integer.
     NumericTextResult RadixValue() const {
         if (radixOverflow_ || radixValue_ > 0x80000000u) return {NumericTextResult::Status::Overflow, 0};
-        return {NumericTextResult::Status::Ok, radixValue_ == 0x80000000u ? -2147483648.0
-                                                                           : static_cast<double>(radixValue_)};
+        return {NumericTextResult::Status::Ok,
+                radixValue_ == 0x80000000u ? -2147483648.0 : static_cast<double>(radixValue_)};
     }
 
     NumericTextResult DecimalValue() const {
@@ -169,8 +184,7 @@ private:
             if (magnitude >= -400) {
                 std::string text = digits_ + "e" + std::to_string(e);
                 auto r = std::from_chars(text.data(), text.data() + text.size(), v);
-                if (r.ec == std::errc::result_out_of_range)
-                    v = (e > 0) ? HUGE_VAL : 0.0;
+                if (r.ec == std::errc::result_out_of_range) v = (e > 0) ? HUGE_VAL : 0.0;
             }
             if (std::isinf(v)) return {NumericTextResult::Status::Overflow, 0};
         }
@@ -199,9 +213,12 @@ NumericTextResult ParseNumericText(std::u16string_view text, const NumberFormat&
 double NumericTextToDouble(std::u16string_view text, const NumberFormat& format) {
     auto r = ParseNumericText(text, format);
     switch (r.status) {
-        case NumericTextResult::Status::Ok: return r.value;
-        case NumericTextResult::Status::Overflow: throw VariantError::Overflow();
-        case NumericTextResult::Status::NotNumeric: break;
+        case NumericTextResult::Status::Ok:
+            return r.value;
+        case NumericTextResult::Status::Overflow:
+            throw VariantError::Overflow();
+        case NumericTextResult::Status::NotNumeric:
+            break;
     }
     throw VariantError::TypeMismatch();
 }

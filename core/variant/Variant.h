@@ -13,7 +13,7 @@ namespace sindhikit {
 // The automation errors our conversions raise: the HRESULT the platform would return,
 // the VB error number a macro sees in Err.Number, and the platform's description.
 class VariantError : public std::runtime_error {
-public:
+ public:
     static constexpr std::uint32_t kTypeMismatch = 0x80020005u;  // DISP_E_TYPEMISMATCH
     static constexpr std::uint32_t kOverflow = 0x8002000Au;      // DISP_E_OVERFLOW
     static constexpr std::uint32_t kOutOfMemory = 0x8007000Eu;   // E_OUTOFMEMORY
@@ -29,15 +29,13 @@ public:
     int vbError() const { return vbError_; }
     const char* description() const { return what(); }
 
-private:
+ private:
     std::uint32_t hresult_;
     int vbError_;
 };
 
 // The order follows std::variant's alternatives below.
-enum class VariantType {
-    Empty, Null, Boolean, I1, UI1, I2, UI2, I4, UI4, I8, UI8, R4, R8, Currency, String
-};
+enum class VariantType { Empty, Null, Boolean, I1, UI1, I2, UI2, I4, UI4, I8, UI8, R4, R8, Currency, String };
 
 // Currency: a 64-bit integer scaled by 10,000, as VT_CY stores it.
 struct Currency {
@@ -46,10 +44,18 @@ struct Currency {
 };
 
 class Variant {
-public:
+ public:
     Variant() = default;  // Empty
-    static Variant Null() { Variant v; v.value_ = NullValue{}; return v; }
-    static Variant FromCurrency(std::int64_t scaled) { Variant v; v.value_ = Currency{scaled}; return v; }
+    static Variant Null() {
+        Variant v;
+        v.value_ = NullValue{};
+        return v;
+    }
+    static Variant FromCurrency(std::int64_t scaled) {
+        Variant v;
+        v.value_ = Currency{scaled};
+        return v;
+    }
 
     explicit Variant(bool b) : value_(b) {}
     explicit Variant(std::int8_t n) : value_(n) {}
@@ -76,20 +82,27 @@ public:
     }
 
     // The stored value; T must be the type's own alternative (std::bad_variant_access otherwise).
-    template <class T> const T& Get() const { return std::get<T>(value_); }
+    template <class T>
+    const T& Get() const {
+        return std::get<T>(value_);
+    }
     const std::u16string& Text() const { return std::get<std::u16string>(value_); }
 
     // Same type and same stored value (no coercion).
     friend bool operator==(const Variant&, const Variant&) = default;
 
     // Visits the stored value: std::monostate for Empty, NullValue for Null.
-    struct NullValue { friend bool operator==(NullValue, NullValue) = default; };
-    template <class F> decltype(auto) Visit(F&& f) const { return std::visit(std::forward<F>(f), value_); }
+    struct NullValue {
+        friend bool operator==(NullValue, NullValue) = default;
+    };
+    template <class F>
+    decltype(auto) Visit(F&& f) const {
+        return std::visit(std::forward<F>(f), value_);
+    }
 
-private:
-    std::variant<std::monostate, NullValue, bool, std::int8_t, std::uint8_t, std::int16_t,
-                 std::uint16_t, std::int32_t, std::uint32_t, std::int64_t, std::uint64_t, float,
-                 double, Currency, std::u16string>
+ private:
+    std::variant<std::monostate, NullValue, bool, std::int8_t, std::uint8_t, std::int16_t, std::uint16_t, std::int32_t,
+                 std::uint32_t, std::int64_t, std::uint64_t, float, double, Currency, std::u16string>
         value_;
 };
 

@@ -13,8 +13,8 @@ namespace sindhikit::data {
 enum class FoldResult { Unchanged, Folded, Impossible };
 
 struct Folded {
-  FoldResult result;
-  std::string text;  // printable ASCII; empty when Impossible
+    FoldResult result;
+    std::string text;  // printable ASCII; empty when Impossible
 };
 
 // Folds UTF-8 text to printable ASCII: Latin letters with diacritics to their base letters,

@@ -10,14 +10,14 @@
 namespace sindhikit::data {
 
 struct Pair {
-  std::string english;  // UTF-8 as CLDR has it (folded to ASCII later)
-  std::string sindhi;   // UTF-8
-  std::string category; // "languages", "emoji", ... (for the counts)
+    std::string english;   // UTF-8 as CLDR has it (folded to ASCII later)
+    std::string sindhi;    // UTF-8
+    std::string category;  // "languages", "emoji", ... (for the counts)
 };
 
 struct CldrCounts {
-  std::map<std::string, int> pairsByCategory;  // matched pairs, before any filtering
-  int sindhiNotArabic = 0;                     // untranslated (Latin) Sindhi texts left out
+    std::map<std::string, int> pairsByCategory;  // matched pairs, before any filtering
+    int sindhiNotArabic = 0;                     // untranslated (Latin) Sindhi texts left out
 };
 
 // Reads common/main/{en,sd}.xml and common/annotations/{en,sd}.xml under cldrRoot.

@@ -14,9 +14,9 @@
 namespace sindhikit::data {
 
 struct Entry {
-  std::string english;               // printable ASCII
-  std::vector<std::string> sindhi;   // UTF-8 meanings, in source order, no duplicates
-  std::vector<Definition> definitions;
+    std::string english;              // printable ASCII
+    std::vector<std::string> sindhi;  // UTF-8 meanings, in source order, no duplicates
+    std::vector<Definition> definitions;
 };
 
 // Writes to a temporary file beside `target` and renames it into place, so a failed or

@@ -25,14 +25,13 @@ std::u16string SindhiMeaningLine(RowNumber n, std::u16string_view meaning);
 std::u16string EnglishDefinitionLine(RowNumber n, std::u16string_view y, std::u16string_view z);
 
 struct DefinitionRow {
-  std::u16string y;  // first part (deciphered), e.g. the part of speech
-  std::u16string z;  // second part (deciphered), e.g. the gloss
+    std::u16string y;  // first part (deciphered), e.g. the part of speech
+    std::u16string z;  // second part (deciphered), e.g. the gloss
 };
 
 // The text of SindhiMeanings: one line per meaning, numbered from 1, each ended by lineEnd.
 // No meanings give the empty text.
-std::u16string SindhiMeaningsText(const std::vector<std::u16string>& meanings,
-                                  std::u16string_view lineEnd = u"\r\n");
+std::u16string SindhiMeaningsText(const std::vector<std::u16string>& meanings, std::u16string_view lineEnd = u"\r\n");
 
 // Where a definitions text starts: the English-to-Sindhi window starts its text with a single
 // space (so its first line begins with a space and the others do not, and no rows leave just
@@ -41,8 +40,7 @@ enum class DefinitionsStart { SingleSpace, Empty };
 
 // The text of EnglishMeaning: the start, then one line per row, numbered from 1, each ended
 // by lineEnd.
-std::u16string EnglishDefinitionsText(const std::vector<DefinitionRow>& rows,
-                                      DefinitionsStart start,
+std::u16string EnglishDefinitionsText(const std::vector<DefinitionRow>& rows, DefinitionsStart start,
                                       std::u16string_view lineEnd = u"\r\n");
 
 }  // namespace sindhikit

@@ -18,8 +18,7 @@ std::vector<std::u16string> QuerySindhiMeanings(const dataaccess::Connection& co
                                                 std::u16string_view englishWord);
 
 // getXstrip with the same @x: columns y and z of each row, deciphered, as stored.
-std::vector<DefinitionRow> QueryDefinitions(const dataaccess::Connection& connection,
-                                            std::u16string_view englishWord);
+std::vector<DefinitionRow> QueryDefinitions(const dataaccess::Connection& connection, std::u16string_view englishWord);
 
 // getYfromPD with @Y = the Sindhi word trimmed, as plain text: column X of each row,
 // deciphered, exactly as deciphered.

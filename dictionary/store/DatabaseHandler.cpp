@@ -17,36 +17,38 @@ constexpr std::u16string_view kPrefix = u"Provider=Microsoft.Jet.OLEDB.4.0;Data 
 constexpr std::u16string_view kSuffix = u";Mode=Read;Persist Security Info=False";
 
 void OpenStoreConnection(const std::u16string& connectionString) {
-  if (StoreConnection.IsOpen())
-    throw dataaccess::DataError(dataaccess::ErrorNumber::NotAllowed,
-                                "StoreConnection is already open: the store is connected once");
-  StoreConnection.Open(connectionString, u"", u"");
+    if (StoreConnection.IsOpen())
+        throw dataaccess::DataError(dataaccess::ErrorNumber::NotAllowed,
+                                    "StoreConnection is already open: the store is connected once");
+    StoreConnection.Open(connectionString, u"", u"");
 }
 
 }  // namespace
 
 std::u16string StoreConnectionString(std::u16string_view windowsFolder) {
-  std::u16string text(kPrefix);
-  text += windowsFolder;
-  text += u"\\";
-  text += StoreFileName;
-  text += kSuffix;
-  return text;
+    std::u16string text(kPrefix);
+    text += windowsFolder;
+    text += u"\\";
+    text += StoreFileName;
+    text += kSuffix;
+    return text;
 }
 
 std::u16string StoreConnectionStringForPath(std::u16string_view storePath) {
-  std::u16string text(kPrefix);
-  text += dataaccess::QuoteConnectionValue(storePath);
-  text += kSuffix;
-  return text;
+    std::u16string text(kPrefix);
+    text += dataaccess::QuoteConnectionValue(storePath);
+    text += kSuffix;
+    return text;
 }
 
 #ifdef _WIN32
-void ConnectStore() { OpenStoreConnection(StoreConnectionString(GetWindowsFolder())); }
+void ConnectStore() {
+    OpenStoreConnection(StoreConnectionString(GetWindowsFolder()));
+}
 #endif
 
 void ConnectStoreAt(std::u16string_view storePath) {
-  OpenStoreConnection(StoreConnectionStringForPath(storePath));
+    OpenStoreConnection(StoreConnectionStringForPath(storePath));
 }
 
 }  // namespace sindhikit

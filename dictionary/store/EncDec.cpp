@@ -12,47 +12,49 @@ std::u16string CipherKey;
 namespace {
 
 // The character code of the system: the UTF-16 unit as a signed 16-bit integer.
-std::int32_t CodeOf(char16_t unit) { return static_cast<std::int16_t>(unit); }
+std::int32_t CodeOf(char16_t unit) {
+    return static_cast<std::int16_t>(unit);
+}
 
 }  // namespace
 
 std::u16string EncryptText(std::u16string_view text, std::u16string_view key) {
-  std::u16string result;
-  result.reserve(text.size() * 3);
-  const Variant digits(std::int32_t{3});
-  const Variant decimals(std::int32_t{0});
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    std::int32_t c = CodeOf(text[i]);
-    if (i < key.size()) c ^= CodeOf(key[i]);  // positions beyond the key stay plain
-    result += NumberToString(Variant(c), digits, decimals);
-  }
-  return result;
+    std::u16string result;
+    result.reserve(text.size() * 3);
+    const Variant digits(std::int32_t{3});
+    const Variant decimals(std::int32_t{0});
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::int32_t c = CodeOf(text[i]);
+        if (i < key.size()) c ^= CodeOf(key[i]);  // positions beyond the key stay plain
+        result += NumberToString(Variant(c), digits, decimals);
+    }
+    return result;
 }
 
 bool IsCipherText(std::u16string_view value) {
-  if (value.empty()) return false;
-  for (char16_t c : value)
-    if (c < u'0' || c > u'9') return false;
-  return true;
+    if (value.empty()) return false;
+    for (char16_t c : value)
+        if (c < u'0' || c > u'9') return false;
+    return true;
 }
 
 std::u16string DecryptText(std::u16string_view value, std::u16string_view key) {
-  if (!IsCipherText(value)) return std::u16string(value);
-  std::u16string result;
-  result.reserve(value.size() / 3 + 1);
-  std::size_t k = 0;  // plain character position, from 0
-  for (std::size_t p = 0; p < value.size(); p += 3, ++k) {
-    // A group of at most three digits: 0..999, always a 16-bit value.
-    std::int32_t n = 0;
-    for (std::size_t d = p; d < value.size() && d < p + 3; ++d) n = n * 10 + (value[d] - u'0');
-    if (k < key.size()) n ^= CodeOf(key[k]);
-    result.push_back(static_cast<char16_t>(n));
-  }
-  return result;
+    if (!IsCipherText(value)) return std::u16string(value);
+    std::u16string result;
+    result.reserve(value.size() / 3 + 1);
+    std::size_t k = 0;  // plain character position, from 0
+    for (std::size_t p = 0; p < value.size(); p += 3, ++k) {
+        // A group of at most three digits: 0..999, always a 16-bit value.
+        std::int32_t n = 0;
+        for (std::size_t d = p; d < value.size() && d < p + 3; ++d) n = n * 10 + (value[d] - u'0');
+        if (k < key.size()) n ^= CodeOf(key[k]);
+        result.push_back(static_cast<char16_t>(n));
+    }
+    return result;
 }
 
 bool SurvivesCipher(std::u16string_view text, std::u16string_view key) {
-  return DecryptText(EncryptText(text, key), key) == text;
+    return DecryptText(EncryptText(text, key), key) == text;
 }
 
 }  // namespace sindhikit

@@ -8,11 +8,11 @@
 namespace sindhikit::schema {
 
 // Read by the program.
-inline constexpr std::u16string_view EnglishHeadwordsTable = u"Xlist";  // ID, x (cipher text)
-inline constexpr std::u16string_view SindhiHeadwordsTable = u"YList";   // Y (plain text)
-inline constexpr std::u16string_view MeaningsOfEnglishQuery = u"getXfromPD";   // @x -> y
-inline constexpr std::u16string_view DefinitionsQuery = u"getXstrip";          // @x -> y, z
-inline constexpr std::u16string_view MeaningsOfSindhiQuery = u"getYfromPD";    // @Y -> X
+inline constexpr std::u16string_view EnglishHeadwordsTable = u"Xlist";        // ID, x (cipher text)
+inline constexpr std::u16string_view SindhiHeadwordsTable = u"YList";         // Y (plain text)
+inline constexpr std::u16string_view MeaningsOfEnglishQuery = u"getXfromPD";  // @x -> y
+inline constexpr std::u16string_view DefinitionsQuery = u"getXstrip";         // @x -> y, z
+inline constexpr std::u16string_view MeaningsOfSindhiQuery = u"getYfromPD";   // @Y -> X
 
 // The exact query texts of the headword loaders.
 inline constexpr std::u16string_view EnglishHeadwordsQueryText = u" SELECT x From Xlist ORDER BY ID";

@@ -41,8 +41,8 @@ HBITMAP CreateAboutPicture() {
                 DT_LEFT);
     DrawAligned(dc, L"in your word processor, key by key.", RECT{20, 144, kWidth - 20, 164}, bodyFont.Get(), kBody,
                 DT_LEFT);
-    DrawAligned(dc, L"Keyboard layouts \u00B7 InPage conversion \u00B7 Sindhi sort order", RECT{20, 172, kWidth - 20, 190},
-                smallFont.Get(), RGB(90, 90, 90), DT_LEFT);
+    DrawAligned(dc, L"Keyboard layouts \u00B7 InPage conversion \u00B7 Sindhi sort order",
+                RECT{20, 172, kWidth - 20, 190}, smallFont.Get(), RGB(90, 90, 90), DT_LEFT);
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(200, 200, 200));
     HGDIOBJ old = SelectObject(dc, pen);
     MoveToEx(dc, 20, 200, nullptr);

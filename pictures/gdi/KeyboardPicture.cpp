@@ -16,7 +16,6 @@ const COLORREF kLegend = RGB(70, 70, 70);
 const COLORREF kLetter = RGB(0, 0, 110);
 const COLORREF kTag = RGB(160, 40, 40);
 
-
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
     HBRUSH brush = CreateSolidBrush(colour);
     FillRect(dc, &r, brush);

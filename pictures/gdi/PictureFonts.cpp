@@ -64,8 +64,8 @@ bool FontHasGlyphs(HFONT font, const std::wstring& text) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     std::vector<WORD> glyphs(text.size());
-    const DWORD n = GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
-                                     GGI_MARK_NONEXISTING_GLYPHS);
+    const DWORD n =
+        GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
     SelectObject(dc, old);
     DeleteDC(dc);
     if (n == GDI_ERROR) return false;

@@ -29,8 +29,12 @@ class PictureFont {
 bool FontHasGlyphs(HFONT font, const std::wstring& text);
 
 // The portable layout's UTF-16 (and ASCII) text as GDI's wide strings: the same code units.
-inline std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-inline std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
+inline std::wstring Wide(const std::u16string& s) {
+    return std::wstring(s.begin(), s.end());
+}
+inline std::wstring Wide(const std::string& s) {
+    return std::wstring(s.begin(), s.end());
+}
 
 // Draws `text` centred in `rect`; Arabic runs are laid out right to left and shaped by
 // the platform's script engine.

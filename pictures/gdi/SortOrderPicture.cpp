@@ -16,7 +16,6 @@ const COLORREF kLetter = RGB(0, 0, 0);
 const COLORREF kNumber = RGB(150, 60, 40);
 const COLORREF kKeys = RGB(90, 90, 90);
 
-
 }  // namespace
 
 HBITMAP CreateSortOrderPicture() {

@@ -11,7 +11,10 @@ const std::vector<std::u16string>& PreferredArabicFaces() {
 
 const std::vector<std::u16string>& PreferredLatinFaces() {
     static const std::vector<std::u16string> faces = {
-        u"Tahoma", u"DejaVu Sans", u"Noto Sans", u"Arial",
+        u"Tahoma",
+        u"DejaVu Sans",
+        u"Noto Sans",
+        u"Arial",
     };
     return faces;
 }

@@ -14,10 +14,14 @@ constexpr int kGap = 2;  // between neighbouring caps
 
 CodePoint MapFor(Langs lang, KeyCode code) {
     switch (lang) {
-        case Langs::Sindhi: return SindhiKeyToUnicode(code);
-        case Langs::Urdu: return UrduKeyToUnicode(code);
-        case Langs::Farsi: return FarsiKeyToUnicode(code);
-        default: return code;
+        case Langs::Sindhi:
+            return SindhiKeyToUnicode(code);
+        case Langs::Urdu:
+            return UrduKeyToUnicode(code);
+        case Langs::Farsi:
+            return FarsiKeyToUnicode(code);
+        default:
+            return code;
     }
 }
 
@@ -25,18 +29,20 @@ CodePoint MapFor(Langs lang, KeyCode code) {
 
 PictureSize KeyboardPictureSize(Langs lang, bool shifted) {
     switch (lang) {
-        case Langs::Sindhi: return shifted ? PictureSize{450, 175} : PictureSize{451, 175};
-        case Langs::Urdu: return shifted ? PictureSize{459, 181} : PictureSize{453, 177};
-        case Langs::Farsi: return shifted ? PictureSize{457, 177} : PictureSize{452, 178};
-        default: return {};
+        case Langs::Sindhi:
+            return shifted ? PictureSize{450, 175} : PictureSize{451, 175};
+        case Langs::Urdu:
+            return shifted ? PictureSize{459, 181} : PictureSize{453, 177};
+        case Langs::Farsi:
+            return shifted ? PictureSize{457, 177} : PictureSize{452, 178};
+        default:
+            return {};
     }
 }
 
 const std::vector<const char*>& KeyboardRows(bool shifted) {
-    static const std::vector<const char*> plain = {"`1234567890-=", "qwertyuiop[]\\", "asdfghjkl;'",
-                                                   "zxcvbnm,./"};
-    static const std::vector<const char*> shift = {"~!@#$%^&*()_+", "QWERTYUIOP{}|", "ASDFGHJKL:\"",
-                                                   "ZXCVBNM<>?"};
+    static const std::vector<const char*> plain = {"`1234567890-=", "qwertyuiop[]\\", "asdfghjkl;'", "zxcvbnm,./"};
+    static const std::vector<const char*> shift = {"~!@#$%^&*()_+", "QWERTYUIOP{}|", "ASDFGHJKL:\"", "ZXCVBNM<>?"};
     return shifted ? shift : plain;
 }
 

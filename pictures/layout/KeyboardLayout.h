@@ -17,12 +17,12 @@ struct PixelRect {
 };
 
 struct KeyCap {
-    int row = 0;         // 0 = digit row ... 3 = bottom letter row
-    int column = 0;      // position within the row, left to right
-    KeyCode code = 0;    // the character the key types in this shift state
+    int row = 0;           // 0 = digit row ... 3 = bottom letter row
+    int column = 0;        // position within the row, left to right
+    KeyCode code = 0;      // the character the key types in this shift state
     CodePoint mapped = 0;  // what the language's map gives for that code
-    KeyLabel label;      // what the cap shows for `mapped`
-    PixelRect rect;      // where the cap is drawn in the picture
+    KeyLabel label;        // what the cap shows for `mapped`
+    PixelRect rect;        // where the cap is drawn in the picture
 };
 
 struct PictureSize {

@@ -18,8 +18,7 @@ TEST(FontChoice, TakesTheFirstInstalledPreferenceAndFallsBackToTheLast) {
         {{}, u"Arial"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ChooseFace(prefs, [&](const std::u16string& f) { return c.installed.count(f) > 0; }),
-                  c.expected);
+        EXPECT_EQ(ChooseFace(prefs, [&](const std::u16string& f) { return c.installed.count(f) > 0; }), c.expected);
     }
     EXPECT_EQ(ChooseFace({}, [](const std::u16string&) { return true; }), u"");
 }

@@ -36,8 +36,8 @@ TEST(KeyboardLayout, EveryCapShowsWhatItsMapGivesAndBothStatesCoverAllPrintableK
             const KeyboardLayout layout = BuildKeyboardLayout(lc.lang, shifted);
             ASSERT_EQ(layout.keys.size(), 47u) << static_cast<int>(lc.lang) << " shifted=" << shifted;
             for (const KeyCap& key : layout.keys) {
-                SCOPED_TRACE(testing::Message() << "lang " << static_cast<int>(lc.lang) << " key '"
-                                                << static_cast<char>(key.code) << "'");
+                SCOPED_TRACE(testing::Message()
+                             << "lang " << static_cast<int>(lc.lang) << " key '" << static_cast<char>(key.code) << "'");
                 EXPECT_EQ(key.mapped, lc.map(key.code));
                 const KeyLabel expected = LabelForCodePoint(lc.map(key.code));
                 EXPECT_EQ(key.label.kind, expected.kind);
@@ -155,7 +155,8 @@ TEST(KeyLabel, OnlyArabicScriptIsDrawnRightToLeft) {
     for (CodePoint cp : {0x0628, 0x06AA, 0x064E, 0x06F1, 0x060C, 0x061F, 0xFDFA}) {
         EXPECT_TRUE(LabelForCodePoint(cp).rightToLeft) << std::hex << cp;
     }
-    for (CodePoint cp : std::initializer_list<CodePoint>{'(', ')', '[', ']', '{', '}', '<', '>', 0x00AB, 0x00BB, 0x201C, 0x2018, ':', '='}) {
+    for (CodePoint cp : std::initializer_list<CodePoint>{'(', ')', '[', ']', '{', '}', '<', '>', 0x00AB, 0x00BB, 0x201C,
+                                                         0x2018, ':', '='}) {
         EXPECT_FALSE(LabelForCodePoint(cp).rightToLeft) << std::hex << cp;
     }
 }

@@ -98,8 +98,7 @@ TEST(PicturesGdi, EveryLetterIsInkedOnItsCapAndBlankCapsStayBlank) {
                 if (key.label.kind == LabelKind::None) {
                     EXPECT_EQ(ink, 0.0) << "key " << static_cast<char>(key.code);
                 } else {
-                    EXPECT_GT(ink, 0.01) << "lang " << static_cast<int>(lang) << " key "
-                                         << static_cast<char>(key.code);
+                    EXPECT_GT(ink, 0.01) << "lang " << static_cast<int>(lang) << " key " << static_cast<char>(key.code);
                 }
             }
         }

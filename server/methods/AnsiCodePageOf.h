@@ -11,23 +11,23 @@
 namespace tavrocodes {
 
 inline sindhikit::AnsiCodePage AnsiCodePageOf(UINT codePage) {
-  std::array<char32_t, 256> chars{};
-  for (int b = 0; b < 256; ++b) {
-    const char byte = static_cast<char>(b);
-    wchar_t wide[2] = {};
-    chars[b] = sindhikit::AnsiCodePage::kNoCharacter;
-    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b))) continue;
-    int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, &byte, 1, wide, 2);
-    if (n != 1) n = MultiByteToWideChar(codePage, 0, &byte, 1, wide, 2);
-    if (n == 1 && wide[0] != 0xFFFD) chars[b] = wide[0];
-  }
-  return sindhikit::AnsiCodePage(chars);
+    std::array<char32_t, 256> chars{};
+    for (int b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        wchar_t wide[2] = {};
+        chars[b] = sindhikit::AnsiCodePage::kNoCharacter;
+        if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(b))) continue;
+        int n = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, &byte, 1, wide, 2);
+        if (n != 1) n = MultiByteToWideChar(codePage, 0, &byte, 1, wide, 2);
+        if (n == 1 && wide[0] != 0xFFFD) chars[b] = wide[0];
+    }
+    return sindhikit::AnsiCodePage(chars);
 }
 
 // Built once, on first use: the code page does not change while a process runs.
 inline const sindhikit::AnsiCodePage& SystemAnsiCodePage() {
-  static const sindhikit::AnsiCodePage page = AnsiCodePageOf(GetACP());
-  return page;
+    static const sindhikit::AnsiCodePage page = AnsiCodePageOf(GetACP());
+    return page;
 }
 
 }  // namespace tavrocodes

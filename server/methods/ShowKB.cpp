@@ -10,15 +10,15 @@
 namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::ShowKB(Langs* Lang, VARIANT* Result) {
-  if (!Lang || !Result) return E_POINTER;
-  VariantInit(Result);  // always empty
-  try {
-    windows::SetModuleLock(LockModule);  // the module stays loaded while its windows are open
-    windows::ShowKB(static_cast<std::int32_t>(*Lang));
-  } catch (const std::exception& failure) {
-    ShowFailureMessage(failure);
-  }
-  return S_OK;
+    if (!Lang || !Result) return E_POINTER;
+    VariantInit(Result);  // always empty
+    try {
+        windows::SetModuleLock(LockModule);  // the module stays loaded while its windows are open
+        windows::ShowKB(static_cast<std::int32_t>(*Lang));
+    } catch (const std::exception& failure) {
+        ShowFailureMessage(failure);
+    }
+    return S_OK;
 }
 
 }  // namespace tavrocodes

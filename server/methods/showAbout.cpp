@@ -8,14 +8,14 @@
 namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::showAbout() {
-  try {
-    windows::SetModuleLock(LockModule);
-    return windows::showAbout();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_FAIL;
-  }
+    try {
+        windows::SetModuleLock(LockModule);
+        return windows::showAbout();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
 }
 
 }  // namespace tavrocodes

@@ -9,14 +9,14 @@
 namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::showSorting() {
-  try {
-    windows::SetModuleLock(LockModule);
-    return windows::showSorting();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_FAIL;
-  }
+    try {
+        windows::SetModuleLock(LockModule);
+        return windows::showSorting();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
 }
 
 }  // namespace tavrocodes

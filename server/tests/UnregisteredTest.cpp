@@ -5,9 +5,9 @@ namespace tavrocodes::testing {
 namespace {
 
 TEST(Unregistered, NoKeyOfTheServerRemains) {
-  for (const std::wstring& key : OwnKeys()) {
-    EXPECT_FALSE(ClassesRootKeyExists(key)) << ::testing::PrintToString(key) << " is still there";
-  }
+    for (const std::wstring& key : OwnKeys()) {
+        EXPECT_FALSE(ClassesRootKeyExists(key)) << ::testing::PrintToString(key) << " is still there";
+    }
 }
 
 }  // namespace

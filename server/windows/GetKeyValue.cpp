@@ -14,7 +14,8 @@ bool GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& Su
     char buffer[kBufferSize];
     DWORD size = kBufferSize;
     DWORD type = REG_NONE;
-    const LONG queried = RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    const LONG queried =
+        RegQueryValueExA(key, SubKeyRef.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     if (queried != ERROR_SUCCESS) return false;
     // Only text is asked for here (the tool's path and folder); other types are not read.

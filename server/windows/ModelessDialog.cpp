@@ -41,8 +41,8 @@ SIZE OuterSize(HWND window, int clientWidth, int clientHeight) {
 
 HWND CreateModelessDialog(const wchar_t* caption, int clientWidth, int clientHeight, DLGPROC procedure) {
     std::vector<WORD> t = Template(caption);
-    HWND dialog = CreateDialogIndirectParamW(CodeModule(), reinterpret_cast<DLGTEMPLATE*>(t.data()), HiddenOwner(),
-                                             procedure, 0);
+    HWND dialog =
+        CreateDialogIndirectParamW(CodeModule(), reinterpret_cast<DLGTEMPLATE*>(t.data()), HiddenOwner(), procedure, 0);
     if (!dialog) return nullptr;
     const SIZE outer = OuterSize(dialog, clientWidth, clientHeight);
     SetWindowPos(dialog, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,8 @@
 
 namespace tavrocodes::windows {
 
-void SetModuleLock(void (*lock)(bool)) { SetModuleLockFunction(lock); }
+void SetModuleLock(void (*lock)(bool)) {
+    SetModuleLockFunction(lock);
+}
 
 }  // namespace tavrocodes::windows

@@ -47,7 +47,8 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, U
             return 1;
         case WM_CTLCOLORSTATIC:
             if (state->events.colourLabel) {
-                if (HBRUSH brush = state->events.colourLabel(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                if (HBRUSH brush =
+                        state->events.colourLabel(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
                     return reinterpret_cast<LRESULT>(brush);
             }
             break;

@@ -38,8 +38,8 @@ HINSTANCE CodeModule() {
 
 HWND HiddenOwner() {
     if (!t_owner || !IsWindow(t_owner)) {
-        t_owner = CreateWindowExW(0, L"Static", L"TavroCodes", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, CodeModule(),
-                                  nullptr);
+        t_owner =
+            CreateWindowExW(0, L"Static", L"TavroCodes", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, CodeModule(), nullptr);
     }
     return t_owner;
 }
@@ -65,15 +65,19 @@ void WindowClosed(HWND window) {
     if (g_lock) g_lock(false);
 }
 
-void SetModuleLockFunction(void (*lock)(bool)) { g_lock = lock; }
+void SetModuleLockFunction(void (*lock)(bool)) {
+    g_lock = lock;
+}
 
-void ShowMessage(HWND owner, const wchar_t* text) { MessageBoxW(owner, text, L"TavroCodes", MB_OK); }
+void ShowMessage(HWND owner, const wchar_t* text) {
+    MessageBoxW(owner, text, L"TavroCodes", MB_OK);
+}
 
 std::wstring DescribeError(DWORD error) {
     wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD n =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = n ? std::wstring(buffer, n) : L"Error " + std::to_wstring(error);
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) text.pop_back();

@@ -26,8 +26,12 @@ thread_local HWND t_frmAbout = nullptr;
 const COLORREF kEmailColour = RGB(0, 0, 128);
 const COLORREF kWebColour = RGB(0, 0, 255);
 
-std::wstring Wide(const char* s) { return std::wstring(s, s + strlen(s)); }
-std::wstring WebLabelText() { return L"Website : " + Wide(sindhikit::pictures::kMakerWebsite); }
+std::wstring Wide(const char* s) {
+    return std::wstring(s, s + strlen(s));
+}
+std::wstring WebLabelText() {
+    return L"Website : " + Wide(sindhikit::pictures::kMakerWebsite);
+}
 
 HBRUSH ColourLabel(HWND label, HDC dc) {
     switch (GetDlgCtrlID(label)) {
@@ -46,7 +50,8 @@ HBRUSH ColourLabel(HWND label, HDC dc) {
 void OpenWebsite(HWND label) {
     if (GetDlgCtrlID(label) != Label1) return;
     // The shell's answer is not reported: a missing browser is not this window's business.
-    ShellExecuteA(GetAncestor(label, GA_ROOT), "open", sindhikit::pictures::kMakerWebsite, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(GetAncestor(label, GA_ROOT), "open", sindhikit::pictures::kMakerWebsite, nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 HCURSOR CursorFor(HWND child) {

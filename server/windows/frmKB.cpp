@@ -30,7 +30,9 @@ constexpr StoredPicture kStore[] = {
     {Farsi_KB, sindhikit::Langs::Farsi, false},   {Farsi_Shift_KB, sindhikit::Langs::Farsi, true},
 };
 
-HBRUSH Background() { return GetSysColorBrush(COLOR_CAPTIONTEXT); }
+HBRUSH Background() {
+    return GetSysColorBrush(COLOR_CAPTIONTEXT);
+}
 
 void CreateControls(HWND dlg) {
     const Dpi dpi = Dpi::OfScreen();
@@ -115,10 +117,17 @@ void SetKeyboardPictureSource(KeyboardPictureSource source) {
 void ShowKB(std::int32_t lang) {
     int simple = 0, shift = 0;
     switch (static_cast<sindhikit::Langs>(lang)) {
-        case sindhikit::Langs::Sindhi: simple = Sindhi_KB, shift = Sindhi_Shift_KB; break;
-        case sindhikit::Langs::Urdu: simple = Urdu_KB, shift = Urdu_Shift_KB; break;
-        case sindhikit::Langs::Farsi: simple = Farsi_KB, shift = Farsi_Shift_KB; break;
-        default: return;  // no pictures for this value: nothing is shown or changed
+        case sindhikit::Langs::Sindhi:
+            simple = Sindhi_KB, shift = Sindhi_Shift_KB;
+            break;
+        case sindhikit::Langs::Urdu:
+            simple = Urdu_KB, shift = Urdu_Shift_KB;
+            break;
+        case sindhikit::Langs::Farsi:
+            simple = Farsi_KB, shift = Farsi_Shift_KB;
+            break;
+        default:
+            return;  // no pictures for this value: nothing is shown or changed
     }
     // Each step reports its own failure and the next one still runs, so a picture that
     // cannot be assigned does not keep the window from showing.

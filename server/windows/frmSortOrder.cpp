@@ -67,9 +67,9 @@ HRESULT showSorting() {
         const Dpi dpi = Dpi::OfScreen();
         RECT r{0, 0, dpi.X(6315), dpi.Y(8760)};
         AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-        HWND window = CreateWindowExW(kExStyle, kSortOrderClass, kSortOrderCaption, kStyle, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, HiddenOwner(), nullptr,
-                                      CodeModule(), nullptr);
+        HWND window =
+            CreateWindowExW(kExStyle, kSortOrderClass, kSortOrderCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            r.right - r.left, r.bottom - r.top, HiddenOwner(), nullptr, CodeModule(), nullptr);
         if (!window) {
             const DWORD error = GetLastError();
             return error ? HRESULT_FROM_WIN32(error) : E_FAIL;

@@ -46,8 +46,8 @@ bool SavePng(const Pixels& pixels, const std::wstring& path) {
         WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
         std::vector<BYTE> data(pixels.bgr.begin(), pixels.bgr.end());
         const UINT stride = static_cast<UINT>(pixels.width) * 3;
-        ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
+        ok = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                        reinterpret_cast<void**>(&factory))) &&
              SUCCEEDED(factory->CreateStream(&stream)) &&
              SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
              SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&

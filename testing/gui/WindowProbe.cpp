@@ -38,7 +38,11 @@ int Dpi(int axis) {
 }
 }  // namespace
 
-int TwipsToPixelsX(int twips) { return MulDiv(twips, Dpi(LOGPIXELSX), 1440); }
-int TwipsToPixelsY(int twips) { return MulDiv(twips, Dpi(LOGPIXELSY), 1440); }
+int TwipsToPixelsX(int twips) {
+    return MulDiv(twips, Dpi(LOGPIXELSX), 1440);
+}
+int TwipsToPixelsY(int twips) {
+    return MulDiv(twips, Dpi(LOGPIXELSY), 1440);
+}
 
 }  // namespace sindhikit::guitest

@@ -12,9 +12,9 @@ std::wstring TextOf(HWND hwnd);  // WM_GETTEXT (works for windows of any thread 
 struct Box {
     int left = 0, top = 0, width = 0, height = 0;
 };
-Box WindowBox(HWND hwnd);        // outer rectangle in screen coordinates
-Box ClientBox(HWND hwnd);        // client area size (left/top 0)
-Box BoxInParent(HWND child);     // outer rectangle in its parent's client coordinates
+Box WindowBox(HWND hwnd);     // outer rectangle in screen coordinates
+Box ClientBox(HWND hwnd);     // client area size (left/top 0)
+Box BoxInParent(HWND child);  // outer rectangle in its parent's client coordinates
 
 // Pixels for a length in twips at the screen's logical resolution.
 int TwipsToPixelsX(int twips);

@@ -19,30 +19,30 @@ struct ConnectionState;
 
 class Connection {
  public:
-  Connection();
+    Connection();
 
-  // Opens the store the connection string names (see ParseConnectionString), read-only;
-  // user name and password must be empty, options -1 (unspecified). Before it returns it
-  // makes sure the file is a whole SQLite database: a missing, empty, unreadable,
-  // non-database or truncated file raises a DataError whose description names the file.
-  // Opening a connection that is already open raises a DataError.
-  void Open(std::u16string_view connectionString, std::u16string_view userId = u"",
-            std::u16string_view password = u"", std::int32_t options = -1);
+    // Opens the store the connection string names (see ParseConnectionString), read-only;
+    // user name and password must be empty, options -1 (unspecified). Before it returns it
+    // makes sure the file is a whole SQLite database: a missing, empty, unreadable,
+    // non-database or truncated file raises a DataError whose description names the file.
+    // Opening a connection that is already open raises a DataError.
+    void Open(std::u16string_view connectionString, std::u16string_view userId = u"",
+              std::u16string_view password = u"", std::int32_t options = -1);
 
-  bool IsOpen() const;
-  // The connection string it was opened with (empty while closed).
-  std::u16string ConnectionString() const;
-  // The store file as the connection string named it.
-  std::u16string DataSource() const;
+    bool IsOpen() const;
+    // The connection string it was opened with (empty while closed).
+    std::u16string ConnectionString() const;
+    // The store file as the connection string named it.
+    std::u16string DataSource() const;
 
-  // Closes the connection (the program's StoreConnection is never closed). Recordsets
-  // still open keep working until they are closed.
-  void Close();
+    // Closes the connection (the program's StoreConnection is never closed). Recordsets
+    // still open keep working until they are closed.
+    void Close();
 
  private:
-  friend class Recordset;
-  friend class Command;
-  std::shared_ptr<detail::ConnectionState> state_;
+    friend class Recordset;
+    friend class Command;
+    std::shared_ptr<detail::ConnectionState> state_;
 };
 
 }  // namespace sindhikit::dataaccess

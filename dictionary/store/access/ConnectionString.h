@@ -11,9 +11,9 @@ namespace sindhikit::dataaccess {
 inline constexpr std::u16string_view JetProvider = u"Microsoft.Jet.OLEDB.4.0";
 
 struct ConnectionSettings {
-  std::u16string dataSource;   // the store file, as written
-  bool readOnly = true;        // Mode=Read (the only mode this layer offers)
-  bool persistSecurityInfo = false;
+    std::u16string dataSource;  // the store file, as written
+    bool readOnly = true;       // Mode=Read (the only mode this layer offers)
+    bool persistSecurityInfo = false;
 };
 
 // Keys are matched without regard to case and surrounding spaces; a value may be quoted

@@ -22,69 +22,69 @@ bool SameName(std::u16string_view a, std::u16string_view b);
 bool SameName(std::u16string_view a, const char* asciiOrUtf8);  // no allocation
 
 struct NameHash {
-  using is_transparent = void;
-  std::size_t operator()(std::u16string_view name) const noexcept;
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const noexcept;
 };
 struct NameEqual {
-  using is_transparent = void;
-  bool operator()(std::u16string_view a, std::u16string_view b) const noexcept { return SameName(a, b); }
+    using is_transparent = void;
+    bool operator()(std::u16string_view a, std::u16string_view b) const noexcept { return SameName(a, b); }
 };
 
 // The prepared statements of one SQL text that no recordset is using.
 struct StatementPool {
-  std::u16string sql;
-  std::vector<sqlite3_stmt*> idle;
+    std::u16string sql;
+    std::vector<sqlite3_stmt*> idle;
 };
 
 struct Database : std::enable_shared_from_this<Database> {
-  sqlite3* db = nullptr;
-  std::u16string dataSource;
-  std::string displayPath;  // UTF-8, for messages
+    sqlite3* db = nullptr;
+    std::u16string dataSource;
+    std::string displayPath;  // UTF-8, for messages
 
-  ~Database();
+    ~Database();
 
-  // The pool of a query text.
-  std::shared_ptr<StatementPool> PoolFor(std::u16string_view sql);
-  // The pool of a stored query's SQL text, or null when the store has no such query.
-  std::shared_ptr<StatementPool> StoredQuery(std::u16string_view name);
+    // The pool of a query text.
+    std::shared_ptr<StatementPool> PoolFor(std::u16string_view sql);
+    // The pool of a stored query's SQL text, or null when the store has no such query.
+    std::shared_ptr<StatementPool> StoredQuery(std::u16string_view name);
 
-  // A prepared statement from the pool, or a new one; raises DataError.
-  sqlite3_stmt* Acquire(StatementPool& pool);
-  // Back to its pool, reset and unbound.
-  void Release(StatementPool& pool, sqlite3_stmt* stmt) noexcept;
+    // A prepared statement from the pool, or a new one; raises DataError.
+    sqlite3_stmt* Acquire(StatementPool& pool);
+    // Back to its pool, reset and unbound.
+    void Release(StatementPool& pool, sqlite3_stmt* stmt) noexcept;
 
-  // Raises the DataError for an SQLite result code.
-  [[noreturn]] void Raise(int rc, const std::string& context) const;
+    // Raises the DataError for an SQLite result code.
+    [[noreturn]] void Raise(int rc, const std::string& context) const;
 
  private:
-  std::unordered_map<std::u16string, std::shared_ptr<StatementPool>> bySql_;
-  std::unordered_map<std::u16string, std::shared_ptr<StatementPool>, NameHash, NameEqual> storedQueries_;
-  std::shared_ptr<StatementPool> readQuery_;  // reads one stored query's text
-  bool haveQueryTable_ = false;
-  bool queryTableChecked_ = false;
+    std::unordered_map<std::u16string, std::shared_ptr<StatementPool>> bySql_;
+    std::unordered_map<std::u16string, std::shared_ptr<StatementPool>, NameHash, NameEqual> storedQueries_;
+    std::shared_ptr<StatementPool> readQuery_;  // reads one stored query's text
+    bool haveQueryTable_ = false;
+    bool queryTableChecked_ = false;
 };
 
 // A statement lent to a recordset; returns itself to its pool when the recordset ends.
 struct PooledStatement {
-  std::shared_ptr<Database> database;
-  std::shared_ptr<StatementPool> pool;
-  sqlite3_stmt* stmt = nullptr;
+    std::shared_ptr<Database> database;
+    std::shared_ptr<StatementPool> pool;
+    sqlite3_stmt* stmt = nullptr;
 
-  PooledStatement(std::shared_ptr<Database> db, std::shared_ptr<StatementPool> from)
-      : database(std::move(db)), pool(std::move(from)), stmt(database->Acquire(*pool)) {}
-  ~PooledStatement() {
-    if (stmt) database->Release(*pool, stmt);
-  }
-  PooledStatement(const PooledStatement&) = delete;
-  PooledStatement& operator=(const PooledStatement&) = delete;
+    PooledStatement(std::shared_ptr<Database> db, std::shared_ptr<StatementPool> from)
+        : database(std::move(db)), pool(std::move(from)), stmt(database->Acquire(*pool)) {}
+    ~PooledStatement() {
+        if (stmt) database->Release(*pool, stmt);
+    }
+    PooledStatement(const PooledStatement&) = delete;
+    PooledStatement& operator=(const PooledStatement&) = delete;
 
-  const std::u16string& Sql() const { return pool->sql; }
+    const std::u16string& Sql() const { return pool->sql; }
 };
 
 // The Connection's shared handle: copies of a Connection see one open/closed state.
 struct ConnectionState {
-  std::shared_ptr<Database> database;  // null while closed
-  std::u16string connectionString;
+    std::shared_ptr<Database> database;  // null while closed
+    std::u16string connectionString;
 };
 
 }  // namespace sindhikit::dataaccess::detail

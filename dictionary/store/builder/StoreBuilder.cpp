@@ -22,262 +22,275 @@ namespace sindhikit::storebuild {
 namespace {
 
 struct Headword {
-  std::u16string form;  // as written, from the first en record naming it, else the first record
-  bool fromEnglishRecord = false;
+    std::u16string form;  // as written, from the first en record naming it, else the first record
+    bool fromEnglishRecord = false;
 };
 
 struct Pair {
-  std::u16string key, word, meaning;
+    std::u16string key, word, meaning;
 };
 
 struct Definition {
-  std::u16string key, first, second;
+    std::u16string key, first, second;
 };
 
 // Everything the store will hold, gathered from the sources before anything is written.
 struct Content {
-  std::map<std::u16string, Headword> headwords;  // by lookup key (cipher text)
-  std::vector<Pair> pairs;
-  std::vector<Definition> definitions;
-  std::int64_t duplicates = 0;
+    std::map<std::u16string, Headword> headwords;  // by lookup key (cipher text)
+    std::vector<Pair> pairs;
+    std::vector<Definition> definitions;
+    std::int64_t duplicates = 0;
 };
 
 std::u16string LookupKey(const std::u16string& word) {
-  return EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
+    return EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
 }
 
 Content Gather(const std::vector<std::filesystem::path>& sources) {
-  Content content;
-  std::set<std::tuple<std::u16string, std::u16string>> seenPairs;
-  std::set<std::tuple<std::u16string, std::u16string, std::u16string>> seenDefinitions;
-  for (const auto& source : sources) {
-    for (auto& record : ReadSourceFile(source)) {
-      const std::u16string key = LookupKey(record.word);
-      const bool english = record.kind == SourceRecord::Kind::EnglishHeadword;
-      auto [entry, added] = content.headwords.try_emplace(key, Headword{record.word, english});
-      if (!added && english && !entry->second.fromEnglishRecord) entry->second = Headword{record.word, true};
-      if (record.kind == SourceRecord::Kind::SindhiMeaning) {
-        if (!seenPairs.emplace(key, record.first).second) {
-          ++content.duplicates;
-          continue;
+    Content content;
+    std::set<std::tuple<std::u16string, std::u16string>> seenPairs;
+    std::set<std::tuple<std::u16string, std::u16string, std::u16string>> seenDefinitions;
+    for (const auto& source : sources) {
+        for (auto& record : ReadSourceFile(source)) {
+            const std::u16string key = LookupKey(record.word);
+            const bool english = record.kind == SourceRecord::Kind::EnglishHeadword;
+            auto [entry, added] = content.headwords.try_emplace(key, Headword{record.word, english});
+            if (!added && english && !entry->second.fromEnglishRecord) entry->second = Headword{record.word, true};
+            if (record.kind == SourceRecord::Kind::SindhiMeaning) {
+                if (!seenPairs.emplace(key, record.first).second) {
+                    ++content.duplicates;
+                    continue;
+                }
+                content.pairs.push_back({key, record.word, record.first});
+            } else if (record.kind == SourceRecord::Kind::Definition) {
+                if (!seenDefinitions.emplace(key, record.first, record.second).second) {
+                    ++content.duplicates;
+                    continue;
+                }
+                content.definitions.push_back({key, record.first, record.second});
+            }
         }
-        content.pairs.push_back({key, record.word, record.first});
-      } else if (record.kind == SourceRecord::Kind::Definition) {
-        if (!seenDefinitions.emplace(key, record.first, record.second).second) {
-          ++content.duplicates;
-          continue;
-        }
-        content.definitions.push_back({key, record.first, record.second});
-      }
     }
-  }
-  return content;
+    return content;
 }
 
 // Case-insensitive alphabetical order, ties broken by the exact code units.
 bool HeadwordBefore(const std::u16string& a, const std::u16string& b) {
-  const auto n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const char16_t fa = UpperCaseUnit(a[i]), fb = UpperCaseUnit(b[i]);
-    if (fa != fb) return fa < fb;
-  }
-  if (a.size() != b.size()) return a.size() < b.size();
-  return a < b;
+    const auto n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t fa = UpperCaseUnit(a[i]), fb = UpperCaseUnit(b[i]);
+        if (fa != fb) return fa < fb;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
 }
 
 class Writer {
  public:
-  explicit Writer(const std::filesystem::path& file) : file_(file) {
-    const std::string path = Utf16ToUtf8(file.u16string());
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-      Fail("cannot create");
-  }
-  ~Writer() {
-    for (auto* stmt : statements_) sqlite3_finalize(stmt);
-    if (db_) sqlite3_close_v2(db_);
-  }
-  Writer(const Writer&) = delete;
-  Writer& operator=(const Writer&) = delete;
+    explicit Writer(const std::filesystem::path& file) : file_(file) {
+        const std::string path = Utf16ToUtf8(file.u16string());
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+            Fail("cannot create");
+    }
+    ~Writer() {
+        for (auto* stmt : statements_) sqlite3_finalize(stmt);
+        if (db_) sqlite3_close_v2(db_);
+    }
+    Writer(const Writer&) = delete;
+    Writer& operator=(const Writer&) = delete;
 
-  void Exec(const std::string& sql) {
-    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sql);
-  }
+    void Exec(const std::string& sql) {
+        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sql);
+    }
 
-  sqlite3_stmt* Prepare(const std::string& sql) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Fail(sql);
-    statements_.push_back(stmt);
-    return stmt;
-  }
+    sqlite3_stmt* Prepare(const std::string& sql) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) Fail(sql);
+        statements_.push_back(stmt);
+        return stmt;
+    }
 
-  void Bind(sqlite3_stmt* stmt, int index, std::u16string_view text) {
-    if (sqlite3_bind_text16(stmt, index, text.data(), static_cast<int>(text.size() * sizeof(char16_t)),
-                            SQLITE_TRANSIENT) != SQLITE_OK)
-      Fail("binding");
-  }
-  void Bind(sqlite3_stmt* stmt, int index, std::int64_t value) {
-    if (sqlite3_bind_int64(stmt, index, value) != SQLITE_OK) Fail("binding");
-  }
+    void Bind(sqlite3_stmt* stmt, int index, std::u16string_view text) {
+        if (sqlite3_bind_text16(stmt, index, text.data(), static_cast<int>(text.size() * sizeof(char16_t)),
+                                SQLITE_TRANSIENT) != SQLITE_OK)
+            Fail("binding");
+    }
+    void Bind(sqlite3_stmt* stmt, int index, std::int64_t value) {
+        if (sqlite3_bind_int64(stmt, index, value) != SQLITE_OK) Fail("binding");
+    }
 
-  void Run(sqlite3_stmt* stmt) {
-    if (sqlite3_step(stmt) != SQLITE_DONE) Fail("writing a row");
-    sqlite3_reset(stmt);
-  }
+    void Run(sqlite3_stmt* stmt) {
+        if (sqlite3_step(stmt) != SQLITE_DONE) Fail("writing a row");
+        sqlite3_reset(stmt);
+    }
 
-  void Close() {
-    for (auto* stmt : statements_) sqlite3_finalize(stmt);
-    statements_.clear();
-    if (sqlite3_close(db_) != SQLITE_OK) Fail("closing");
-    db_ = nullptr;
-  }
+    void Close() {
+        for (auto* stmt : statements_) sqlite3_finalize(stmt);
+        statements_.clear();
+        if (sqlite3_close(db_) != SQLITE_OK) Fail("closing");
+        db_ = nullptr;
+    }
 
  private:
-  [[noreturn]] void Fail(const std::string& what) {
-    throw StoreBuildError(file_.string() + ": " + what + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
-  }
+    [[noreturn]] void Fail(const std::string& what) {
+        throw StoreBuildError(file_.string() + ": " + what + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
+    }
 
-  std::filesystem::path file_;
-  sqlite3* db_ = nullptr;
-  std::vector<sqlite3_stmt*> statements_;
+    std::filesystem::path file_;
+    sqlite3* db_ = nullptr;
+    std::vector<sqlite3_stmt*> statements_;
 };
 
-std::string Utf8(std::u16string_view text) { return Utf16ToUtf8(text); }
+std::string Utf8(std::u16string_view text) {
+    return Utf16ToUtf8(text);
+}
 
 BuildSummary Write(const Content& content, const std::filesystem::path& file) {
-  BuildSummary summary;
-  Writer w(file);
-  // Nothing here needs a journal: a failed build is thrown away whole.
-  w.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL;");
-  w.Exec("PRAGMA application_id = " + std::to_string(schema::ApplicationId) +
-         "; PRAGMA user_version = " + std::to_string(schema::FormatVersion) + ";");
-  w.Exec("BEGIN");
-  w.Exec("CREATE TABLE " + Utf8(schema::EnglishHeadwordsTable) + " (ID INTEGER PRIMARY KEY, x TEXT NOT NULL);"
-         "CREATE TABLE " + Utf8(schema::SindhiHeadwordsTable) + " (ID INTEGER PRIMARY KEY, Y TEXT NOT NULL);"
-         "CREATE TABLE " + Utf8(schema::PairsTable) +
-         " (Seq INTEGER PRIMARY KEY, xKey TEXT NOT NULL, X TEXT NOT NULL, Y TEXT NOT NULL);"
-         "CREATE TABLE " + Utf8(schema::DefinitionsTable) +
-         " (Seq INTEGER PRIMARY KEY, xKey TEXT NOT NULL, y TEXT NOT NULL, z TEXT NOT NULL);"
-         "CREATE TABLE " + Utf8(dataaccess::StoredQueriesTable) +
-         " (Name TEXT PRIMARY KEY COLLATE NOCASE, SQL TEXT NOT NULL);"
-         "CREATE TABLE " + Utf8(schema::StoreInfoTable) + " (Name TEXT PRIMARY KEY, Value TEXT NOT NULL);");
+    BuildSummary summary;
+    Writer w(file);
+    // Nothing here needs a journal: a failed build is thrown away whole.
+    w.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL;");
+    w.Exec("PRAGMA application_id = " + std::to_string(schema::ApplicationId) +
+           "; PRAGMA user_version = " + std::to_string(schema::FormatVersion) + ";");
+    w.Exec("BEGIN");
+    w.Exec("CREATE TABLE " + Utf8(schema::EnglishHeadwordsTable) +
+           " (ID INTEGER PRIMARY KEY, x TEXT NOT NULL);"
+           "CREATE TABLE " +
+           Utf8(schema::SindhiHeadwordsTable) +
+           " (ID INTEGER PRIMARY KEY, Y TEXT NOT NULL);"
+           "CREATE TABLE " +
+           Utf8(schema::PairsTable) +
+           " (Seq INTEGER PRIMARY KEY, xKey TEXT NOT NULL, X TEXT NOT NULL, Y TEXT NOT NULL);"
+           "CREATE TABLE " +
+           Utf8(schema::DefinitionsTable) +
+           " (Seq INTEGER PRIMARY KEY, xKey TEXT NOT NULL, y TEXT NOT NULL, z TEXT NOT NULL);"
+           "CREATE TABLE " +
+           Utf8(dataaccess::StoredQueriesTable) +
+           " (Name TEXT PRIMARY KEY COLLATE NOCASE, SQL TEXT NOT NULL);"
+           "CREATE TABLE " +
+           Utf8(schema::StoreInfoTable) + " (Name TEXT PRIMARY KEY, Value TEXT NOT NULL);");
 
-  std::vector<const std::u16string*> english;
-  for (const auto& [key, headword] : content.headwords) english.push_back(&headword.form);
-  std::sort(english.begin(), english.end(),
-            [](const std::u16string* a, const std::u16string* b) { return HeadwordBefore(*a, *b); });
-  auto* insertX = w.Prepare("INSERT INTO " + Utf8(schema::EnglishHeadwordsTable) + " (ID, x) VALUES (?1, ?2)");
-  for (std::size_t i = 0; i < english.size(); ++i) {
-    w.Bind(insertX, 1, static_cast<std::int64_t>(i + 1));
-    w.Bind(insertX, 2, EncryptText(*english[i], CipherKeyPhrase));
-    w.Run(insertX);
-  }
-  summary.englishHeadwords = static_cast<std::int64_t>(english.size());
+    std::vector<const std::u16string*> english;
+    for (const auto& [key, headword] : content.headwords) english.push_back(&headword.form);
+    std::sort(english.begin(), english.end(),
+              [](const std::u16string* a, const std::u16string* b) { return HeadwordBefore(*a, *b); });
+    auto* insertX = w.Prepare("INSERT INTO " + Utf8(schema::EnglishHeadwordsTable) + " (ID, x) VALUES (?1, ?2)");
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        w.Bind(insertX, 1, static_cast<std::int64_t>(i + 1));
+        w.Bind(insertX, 2, EncryptText(*english[i], CipherKeyPhrase));
+        w.Run(insertX);
+    }
+    summary.englishHeadwords = static_cast<std::int64_t>(english.size());
 
-  std::set<std::u16string> sindhi;  // distinct, in code-unit order
-  for (const auto& pair : content.pairs) sindhi.insert(pair.meaning);
-  auto* insertY = w.Prepare("INSERT INTO " + Utf8(schema::SindhiHeadwordsTable) + " (ID, Y) VALUES (?1, ?2)");
-  std::int64_t id = 0;
-  for (const auto& word : sindhi) {
-    w.Bind(insertY, 1, ++id);
-    w.Bind(insertY, 2, word);
-    w.Run(insertY);
-  }
-  summary.sindhiHeadwords = id;
+    std::set<std::u16string> sindhi;  // distinct, in code-unit order
+    for (const auto& pair : content.pairs) sindhi.insert(pair.meaning);
+    auto* insertY = w.Prepare("INSERT INTO " + Utf8(schema::SindhiHeadwordsTable) + " (ID, Y) VALUES (?1, ?2)");
+    std::int64_t id = 0;
+    for (const auto& word : sindhi) {
+        w.Bind(insertY, 1, ++id);
+        w.Bind(insertY, 2, word);
+        w.Run(insertY);
+    }
+    summary.sindhiHeadwords = id;
 
-  auto* insertPair = w.Prepare("INSERT INTO " + Utf8(schema::PairsTable) + " (xKey, X, Y) VALUES (?1, ?2, ?3)");
-  for (const auto& pair : content.pairs) {
-    w.Bind(insertPair, 1, pair.key);
-    w.Bind(insertPair, 2, EncryptText(pair.word, CipherKeyPhrase));
-    w.Bind(insertPair, 3, pair.meaning);
-    w.Run(insertPair);
-  }
-  summary.meanings = static_cast<std::int64_t>(content.pairs.size());
+    auto* insertPair = w.Prepare("INSERT INTO " + Utf8(schema::PairsTable) + " (xKey, X, Y) VALUES (?1, ?2, ?3)");
+    for (const auto& pair : content.pairs) {
+        w.Bind(insertPair, 1, pair.key);
+        w.Bind(insertPair, 2, EncryptText(pair.word, CipherKeyPhrase));
+        w.Bind(insertPair, 3, pair.meaning);
+        w.Run(insertPair);
+    }
+    summary.meanings = static_cast<std::int64_t>(content.pairs.size());
 
-  auto* insertDefinition =
-      w.Prepare("INSERT INTO " + Utf8(schema::DefinitionsTable) + " (xKey, y, z) VALUES (?1, ?2, ?3)");
-  for (const auto& definition : content.definitions) {
-    w.Bind(insertDefinition, 1, definition.key);
-    w.Bind(insertDefinition, 2, EncryptText(definition.first, CipherKeyPhrase));
-    w.Bind(insertDefinition, 3, EncryptText(definition.second, CipherKeyPhrase));
-    w.Run(insertDefinition);
-  }
-  summary.definitions = static_cast<std::int64_t>(content.definitions.size());
-  summary.duplicatesSkipped = content.duplicates;
+    auto* insertDefinition =
+        w.Prepare("INSERT INTO " + Utf8(schema::DefinitionsTable) + " (xKey, y, z) VALUES (?1, ?2, ?3)");
+    for (const auto& definition : content.definitions) {
+        w.Bind(insertDefinition, 1, definition.key);
+        w.Bind(insertDefinition, 2, EncryptText(definition.first, CipherKeyPhrase));
+        w.Bind(insertDefinition, 3, EncryptText(definition.second, CipherKeyPhrase));
+        w.Run(insertDefinition);
+    }
+    summary.definitions = static_cast<std::int64_t>(content.definitions.size());
+    summary.duplicatesSkipped = content.duplicates;
 
-  // The lookups go through the enciphered keys and the plain Sindhi word.
-  w.Exec("CREATE INDEX PairsByKey ON " + Utf8(schema::PairsTable) + " (xKey);"
-         "CREATE INDEX PairsBySindhi ON " + Utf8(schema::PairsTable) + " (Y);"
-         "CREATE INDEX DefinitionsByKey ON " + Utf8(schema::DefinitionsTable) + " (xKey);");
+    // The lookups go through the enciphered keys and the plain Sindhi word.
+    w.Exec("CREATE INDEX PairsByKey ON " + Utf8(schema::PairsTable) +
+           " (xKey);"
+           "CREATE INDEX PairsBySindhi ON " +
+           Utf8(schema::PairsTable) +
+           " (Y);"
+           "CREATE INDEX DefinitionsByKey ON " +
+           Utf8(schema::DefinitionsTable) + " (xKey);");
 
-  auto* insertQuery = w.Prepare("INSERT INTO " + Utf8(dataaccess::StoredQueriesTable) + " (Name, SQL) VALUES (?1, ?2)");
-  const std::pair<std::u16string_view, std::u16string> queries[] = {
-      {schema::MeaningsOfEnglishQuery,
-       u"SELECT Y AS y FROM " + std::u16string(schema::PairsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-      {schema::DefinitionsQuery,
-       u"SELECT y, z FROM " + std::u16string(schema::DefinitionsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-      {schema::MeaningsOfSindhiQuery,
-       u"SELECT X FROM " + std::u16string(schema::PairsTable) + u" WHERE Y = @Y ORDER BY Seq"},
-  };
-  for (const auto& [name, sql] : queries) {
-    w.Bind(insertQuery, 1, name);
-    w.Bind(insertQuery, 2, sql);
-    w.Run(insertQuery);
-  }
+    auto* insertQuery =
+        w.Prepare("INSERT INTO " + Utf8(dataaccess::StoredQueriesTable) + " (Name, SQL) VALUES (?1, ?2)");
+    const std::pair<std::u16string_view, std::u16string> queries[] = {
+        {schema::MeaningsOfEnglishQuery,
+         u"SELECT Y AS y FROM " + std::u16string(schema::PairsTable) + u" WHERE xKey = @x ORDER BY Seq"},
+        {schema::DefinitionsQuery,
+         u"SELECT y, z FROM " + std::u16string(schema::DefinitionsTable) + u" WHERE xKey = @x ORDER BY Seq"},
+        {schema::MeaningsOfSindhiQuery,
+         u"SELECT X FROM " + std::u16string(schema::PairsTable) + u" WHERE Y = @Y ORDER BY Seq"},
+    };
+    for (const auto& [name, sql] : queries) {
+        w.Bind(insertQuery, 1, name);
+        w.Bind(insertQuery, 2, sql);
+        w.Run(insertQuery);
+    }
 
-  auto* insertInfo = w.Prepare("INSERT INTO " + Utf8(schema::StoreInfoTable) + " (Name, Value) VALUES (?1, ?2)");
-  const std::pair<std::u16string_view, std::string> info[] = {
-      {u"Format", Utf8(schema::FormatName)},
-      {u"Version", std::to_string(schema::FormatVersion)},
-      {u"EnglishHeadwords", std::to_string(summary.englishHeadwords)},
-      {u"SindhiHeadwords", std::to_string(summary.sindhiHeadwords)},
-      {u"Meanings", std::to_string(summary.meanings)},
-      {u"Definitions", std::to_string(summary.definitions)},
-  };
-  for (const auto& [name, value] : info) {
-    w.Bind(insertInfo, 1, name);
-    w.Bind(insertInfo, 2, *Utf8ToUtf16(value));
-    w.Run(insertInfo);
-  }
-  w.Exec("COMMIT");
-  w.Exec("ANALYZE");
-  w.Close();
-  return summary;
+    auto* insertInfo = w.Prepare("INSERT INTO " + Utf8(schema::StoreInfoTable) + " (Name, Value) VALUES (?1, ?2)");
+    const std::pair<std::u16string_view, std::string> info[] = {
+        {u"Format", Utf8(schema::FormatName)},
+        {u"Version", std::to_string(schema::FormatVersion)},
+        {u"EnglishHeadwords", std::to_string(summary.englishHeadwords)},
+        {u"SindhiHeadwords", std::to_string(summary.sindhiHeadwords)},
+        {u"Meanings", std::to_string(summary.meanings)},
+        {u"Definitions", std::to_string(summary.definitions)},
+    };
+    for (const auto& [name, value] : info) {
+        w.Bind(insertInfo, 1, name);
+        w.Bind(insertInfo, 2, *Utf8ToUtf16(value));
+        w.Run(insertInfo);
+    }
+    w.Exec("COMMIT");
+    w.Exec("ANALYZE");
+    w.Close();
+    return summary;
 }
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-  static std::atomic<unsigned> counter{0};
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  auto name = target.filename().string() + ".build-" + std::to_string(stamp) + "-" +
-              std::to_string(counter++) + ".tmp";
-  return target.parent_path() / name;
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto name =
+        target.filename().string() + ".build-" + std::to_string(stamp) + "-" + std::to_string(counter++) + ".tmp";
+    return target.parent_path() / name;
 }
 
 }  // namespace
 
 BuildSummary BuildStore(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target) {
-  if (sources.empty()) throw StoreBuildError("no source files given");
-  if (target.empty()) throw StoreBuildError("no store file given");
-  const Content content = Gather(sources);  // every refusal happens before any file is made
+    if (sources.empty()) throw StoreBuildError("no source files given");
+    if (target.empty()) throw StoreBuildError("no store file given");
+    const Content content = Gather(sources);  // every refusal happens before any file is made
 
-  std::error_code ec;
-  const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-  if (!std::filesystem::is_directory(folder, ec))
-    throw StoreBuildError(target.string() + ": the folder " + folder.string() + " does not exist");
-  if (std::filesystem::is_directory(target, ec))
-    throw StoreBuildError(target.string() + ": is a folder");
+    std::error_code ec;
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    if (!std::filesystem::is_directory(folder, ec))
+        throw StoreBuildError(target.string() + ": the folder " + folder.string() + " does not exist");
+    if (std::filesystem::is_directory(target, ec)) throw StoreBuildError(target.string() + ": is a folder");
 
-  const auto temporary = TemporaryBeside(target);
-  try {
-    const BuildSummary summary = Write(content, temporary);
-    std::filesystem::rename(temporary, target);
-    return summary;
-  } catch (const std::filesystem::filesystem_error& e) {
-    std::filesystem::remove(temporary, ec);
-    throw StoreBuildError(target.string() + ": cannot put the new store in place: " + e.what());
-  } catch (...) {
-    std::filesystem::remove(temporary, ec);
-    throw;
-  }
+    const auto temporary = TemporaryBeside(target);
+    try {
+        const BuildSummary summary = Write(content, temporary);
+        std::filesystem::rename(temporary, target);
+        return summary;
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::filesystem::remove(temporary, ec);
+        throw StoreBuildError(target.string() + ": cannot put the new store in place: " + e.what());
+    } catch (...) {
+        std::filesystem::remove(temporary, ec);
+        throw;
+    }
 }
 
 }  // namespace sindhikit::storebuild

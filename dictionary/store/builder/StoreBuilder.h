@@ -22,15 +22,15 @@ namespace sindhikit::storebuild {
 // "FILE:LINE: ".
 class StoreBuildError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 struct BuildSummary {
-  std::int64_t englishHeadwords = 0;  // rows of Xlist
-  std::int64_t sindhiHeadwords = 0;   // rows of YList
-  std::int64_t meanings = 0;          // sd records (rows behind getXfromPD / getYfromPD)
-  std::int64_t definitions = 0;       // def records (rows behind getXstrip)
-  std::int64_t duplicatesSkipped = 0; // records repeating an earlier one exactly
+    std::int64_t englishHeadwords = 0;   // rows of Xlist
+    std::int64_t sindhiHeadwords = 0;    // rows of YList
+    std::int64_t meanings = 0;           // sd records (rows behind getXfromPD / getYfromPD)
+    std::int64_t definitions = 0;        // def records (rows behind getXstrip)
+    std::int64_t duplicatesSkipped = 0;  // records repeating an earlier one exactly
 };
 
 // Reads every source, then writes the store to a temporary file beside target and renames
@@ -39,7 +39,6 @@ struct BuildSummary {
 // empty fields, fields with leading or trailing spaces, invalid UTF-8), English text that
 // would not survive the cipher's round trip, and Sindhi text that reads as a cipher text
 // (only digits 0-9), which the program would decipher.
-BuildSummary BuildStore(const std::vector<std::filesystem::path>& sources,
-                        const std::filesystem::path& target);
+BuildSummary BuildStore(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target);
 
 }  // namespace sindhikit::storebuild

@@ -23,218 +23,222 @@ using dataaccess::Recordset;
 
 class Checker {
  public:
-  explicit Checker(std::filesystem::path fullPath) : path_(std::move(fullPath)) {}
+    explicit Checker(std::filesystem::path fullPath) : path_(std::move(fullPath)) {}
 
-  [[noreturn]] void Fail(const std::string& what) const {
-    throw StoreCheckError("word store " + path_.string() + ": " + what);
-  }
-
-  StoreReport Run() {
-    StoreReport report;
-    report.fullPath = path_;
-    try {
-      connection_.Open(StoreConnectionStringForPath(path_.u16string()), u"", u"");
-    } catch (const DataError& e) {
-      Fail(e.Description());
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw StoreCheckError("word store " + path_.string() + ": " + what);
     }
-    Guard("integrity check", [&] {
-      Recordset rs;
-      rs.Open(u"PRAGMA quick_check", connection_);
-      const FieldValue first = rs.Fields(0);
-      if (!first || *first != u"ok") Fail("the database is damaged: " + Utf16ToUtf8(first.value_or(u"?")));
-    });
-    for (auto table : {schema::EnglishHeadwordsTable, schema::SindhiHeadwordsTable,
-                       dataaccess::StoredQueriesTable, schema::StoreInfoTable})
-      RequireTable(table);
-    report.formatVersion = CheckFormat();
-    for (auto [query, parameter, columns] :
-         {std::tuple{schema::MeaningsOfEnglishQuery, u"@x", std::vector<std::u16string>{u"y"}},
-          std::tuple{schema::DefinitionsQuery, u"@x", std::vector<std::u16string>{u"y", u"z"}},
-          std::tuple{schema::MeaningsOfSindhiQuery, u"@Y", std::vector<std::u16string>{u"X"}}})
-      CheckStoredQuery(query, parameter, columns);
 
-    std::int64_t meaningsFromEnglish = 0;
-    Guard("reading Xlist", [&] {
-      Recordset rs;
-      rs.Open(schema::EnglishHeadwordsQueryText, connection_);
-      for (; !rs.Eof(); rs.MoveNext()) {
-        ++report.englishHeadwords;
-        const std::u16string word = English(rs.Fields(u"X"), "Xlist headword " + std::to_string(report.englishHeadwords));
-        const std::u16string key = EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
-        Lookup(schema::MeaningsOfEnglishQuery, u"@x", key, [&](const Recordset& row) {
-          ++meaningsFromEnglish;
-          Sindhi(row.Fields(u"y"), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
+    StoreReport Run() {
+        StoreReport report;
+        report.fullPath = path_;
+        try {
+            connection_.Open(StoreConnectionStringForPath(path_.u16string()), u"", u"");
+        } catch (const DataError& e) {
+            Fail(e.Description());
+        }
+        Guard("integrity check", [&] {
+            Recordset rs;
+            rs.Open(u"PRAGMA quick_check", connection_);
+            const FieldValue first = rs.Fields(0);
+            if (!first || *first != u"ok") Fail("the database is damaged: " + Utf16ToUtf8(first.value_or(u"?")));
         });
-        Lookup(schema::DefinitionsQuery, u"@x", key, [&](const Recordset& row) {
-          ++report.definitions;
-          English(row.Fields(u"y"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
-          English(row.Fields(u"z"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
+        for (auto table : {schema::EnglishHeadwordsTable, schema::SindhiHeadwordsTable, dataaccess::StoredQueriesTable,
+                           schema::StoreInfoTable})
+            RequireTable(table);
+        report.formatVersion = CheckFormat();
+        for (auto [query, parameter, columns] :
+             {std::tuple{schema::MeaningsOfEnglishQuery, u"@x", std::vector<std::u16string>{u"y"}},
+              std::tuple{schema::DefinitionsQuery, u"@x", std::vector<std::u16string>{u"y", u"z"}},
+              std::tuple{schema::MeaningsOfSindhiQuery, u"@Y", std::vector<std::u16string>{u"X"}}})
+            CheckStoredQuery(query, parameter, columns);
+
+        std::int64_t meaningsFromEnglish = 0;
+        Guard("reading Xlist", [&] {
+            Recordset rs;
+            rs.Open(schema::EnglishHeadwordsQueryText, connection_);
+            for (; !rs.Eof(); rs.MoveNext()) {
+                ++report.englishHeadwords;
+                const std::u16string word =
+                    English(rs.Fields(u"X"), "Xlist headword " + std::to_string(report.englishHeadwords));
+                const std::u16string key = EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
+                Lookup(schema::MeaningsOfEnglishQuery, u"@x", key, [&](const Recordset& row) {
+                    ++meaningsFromEnglish;
+                    Sindhi(row.Fields(u"y"), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
+                });
+                Lookup(schema::DefinitionsQuery, u"@x", key, [&](const Recordset& row) {
+                    ++report.definitions;
+                    English(row.Fields(u"y"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
+                    English(row.Fields(u"z"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
+                });
+            }
         });
-      }
-    });
-    Guard("reading YList", [&] {
-      Recordset rs;
-      rs.Open(schema::SindhiHeadwordsQueryText, connection_);
-      for (; !rs.Eof(); rs.MoveNext()) {
-        ++report.sindhiHeadwords;
-        const std::u16string word = Sindhi(rs.Fields(u"Y"), "YList headword " + std::to_string(report.sindhiHeadwords));
-        Lookup(schema::MeaningsOfSindhiQuery, u"@Y", word, [&](const Recordset& row) {
-          ++report.meanings;
-          English(row.Fields(u"X"), "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
+        Guard("reading YList", [&] {
+            Recordset rs;
+            rs.Open(schema::SindhiHeadwordsQueryText, connection_);
+            for (; !rs.Eof(); rs.MoveNext()) {
+                ++report.sindhiHeadwords;
+                const std::u16string word =
+                    Sindhi(rs.Fields(u"Y"), "YList headword " + std::to_string(report.sindhiHeadwords));
+                Lookup(schema::MeaningsOfSindhiQuery, u"@Y", word, [&](const Recordset& row) {
+                    ++report.meanings;
+                    English(row.Fields(u"X"), "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
+                });
+            }
         });
-      }
-    });
-    if (meaningsFromEnglish != report.meanings)
-      Fail("getXfromPD returns " + std::to_string(meaningsFromEnglish) + " meanings over Xlist but getYfromPD " +
-           std::to_string(report.meanings) + " over YList");
-    CompareCount(u"EnglishHeadwords", report.englishHeadwords);
-    CompareCount(u"SindhiHeadwords", report.sindhiHeadwords);
-    CompareCount(u"Meanings", report.meanings);
-    CompareCount(u"Definitions", report.definitions);
-    return report;
-  }
+        if (meaningsFromEnglish != report.meanings)
+            Fail("getXfromPD returns " + std::to_string(meaningsFromEnglish) + " meanings over Xlist but getYfromPD " +
+                 std::to_string(report.meanings) + " over YList");
+        CompareCount(u"EnglishHeadwords", report.englishHeadwords);
+        CompareCount(u"SindhiHeadwords", report.sindhiHeadwords);
+        CompareCount(u"Meanings", report.meanings);
+        CompareCount(u"Definitions", report.definitions);
+        return report;
+    }
 
  private:
-  template <class F>
-  void Guard(const std::string& step, F&& body) {
-    try {
-      body();
-    } catch (const DataError& e) {
-      Fail(step + ": " + e.Description());
-    }
-  }
-
-  void RequireTable(std::u16string_view table) {
-    bool found = false;
-    Guard("reading the schema", [&] {
-      Recordset rs;
-      rs.Open(u"SELECT name FROM sqlite_master WHERE type = 'table' AND name = '" + std::u16string(table) +
-                  u"' COLLATE NOCASE",
-              connection_);
-      found = !rs.Eof();
-    });
-    if (!found) Fail("has no table '" + Utf16ToUtf8(table) + "'");
-  }
-
-  std::optional<std::u16string> Info(std::u16string_view name) {
-    std::optional<std::u16string> value;
-    Guard("reading StoreInfo", [&] {
-      Command cmd;
-      cmd.ActiveConnection = connection_;
-      cmd.CommandType = dataaccess::adCmdText;
-      cmd.CommandText = u"SELECT Value FROM " + std::u16string(schema::StoreInfoTable) + u" WHERE Name = @name";
-      cmd.Parameters().Append(cmd.CreateParameter(u"@name", dataaccess::adLongVarWChar, dataaccess::adParamInput, 255,
-                                                  std::u16string(name)));
-      std::int64_t affected = 0;
-      Recordset rs = cmd.Execute(affected);
-      if (!rs.Eof()) value = rs.Fields(u"Value");
-    });
-    return value;
-  }
-
-  std::int32_t CheckFormat() {
-    std::u16string applicationId;
-    Guard("reading the header", [&] {
-      Recordset rs;
-      rs.Open(u"PRAGMA application_id", connection_);
-      applicationId = rs.Fields(0).value_or(u"");
-    });
-    if (applicationId != *Utf8ToUtf16(std::to_string(schema::ApplicationId)))
-      Fail("not a sindhikit word store: its header's application id is " + Utf16ToUtf8(applicationId));
-    const auto format = Info(u"Format");
-    if (!format || *format != schema::FormatName)
-      Fail("no format marker: StoreInfo does not name the format \"" + Utf16ToUtf8(schema::FormatName) + "\"");
-    const auto version = Info(u"Version");
-    const std::string text = Utf16ToUtf8(version.value_or(u""));
-    if (text != std::to_string(schema::FormatVersion))
-      Fail("format version \"" + text + "\" is not the version " + std::to_string(schema::FormatVersion) +
-           " this program reads");
-    return schema::FormatVersion;
-  }
-
-  void CompareCount(std::u16string_view name, std::int64_t counted) {
-    const auto recorded = Info(name);
-    const std::string text = Utf16ToUtf8(recorded.value_or(u"(none)"));
-    if (text != std::to_string(counted))
-      Fail("incomplete: StoreInfo records " + Utf16ToUtf8(name) + " = " + text + " but the store holds " +
-           std::to_string(counted));
-  }
-
-  Recordset Execute(std::u16string_view query, std::u16string_view parameter, std::u16string_view value) {
-    Command cmd;
-    cmd.ActiveConnection = connection_;
-    cmd.CommandType = dataaccess::adCmdStoredProc;
-    cmd.CommandText = std::u16string(query);
-    cmd.Parameters().Append(cmd.CreateParameter(parameter, dataaccess::adLongVarWChar, dataaccess::adParamInput, 255));
-    cmd.Parameters(parameter).Value = std::u16string(value);
-    std::int64_t affected = 0;
-    return cmd.Execute(affected, dataaccess::adOptionUnspecified);
-  }
-
-  void CheckStoredQuery(std::u16string_view query, std::u16string_view parameter,
-                        const std::vector<std::u16string>& columns) {
-    Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
-      Recordset rs = Execute(query, parameter, u"");
-      for (const auto& column : columns) {
-        bool found = false;
-        for (int i = 0; i < rs.FieldCount(); ++i) {
-          std::u16string name = rs.FieldName(i);
-          for (auto& c : name)
-            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
-          std::u16string wanted = column;
-          for (auto& c : wanted)
-            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
-          found = found || name == wanted;
+    template <class F>
+    void Guard(const std::string& step, F&& body) {
+        try {
+            body();
+        } catch (const DataError& e) {
+            Fail(step + ": " + e.Description());
         }
-        if (!found) Fail("stored query '" + Utf16ToUtf8(query) + "' returns no column '" + Utf16ToUtf8(column) + "'");
-      }
-    });
-  }
+    }
 
-  void Lookup(std::u16string_view query, std::u16string_view parameter, std::u16string_view value,
-              const std::function<void(const Recordset&)>& onRow) {
-    Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
-      Recordset rs = Execute(query, parameter, value);
-      for (; !rs.Eof(); rs.MoveNext()) onRow(rs);
-    });
-  }
+    void RequireTable(std::u16string_view table) {
+        bool found = false;
+        Guard("reading the schema", [&] {
+            Recordset rs;
+            rs.Open(u"SELECT name FROM sqlite_master WHERE type = 'table' AND name = '" + std::u16string(table) +
+                        u"' COLLATE NOCASE",
+                    connection_);
+            found = !rs.Eof();
+        });
+        if (!found) Fail("has no table '" + Utf16ToUtf8(table) + "'");
+    }
 
-  std::u16string English(const FieldValue& value, const std::string& what) {
-    if (!value) Fail(what + " is Null");
-    if (!IsCipherText(*value)) Fail(what + " is not cipher text: \"" + Utf16ToUtf8(*value) + "\"");
-    std::u16string plain = DecryptText(*value, CipherKeyPhrase);
-    if (EncryptText(plain, CipherKeyPhrase) != *value)
-      Fail(what + " does not decipher: \"" + Utf16ToUtf8(*value) + "\" does not round-trip");
-    return plain;
-  }
+    std::optional<std::u16string> Info(std::u16string_view name) {
+        std::optional<std::u16string> value;
+        Guard("reading StoreInfo", [&] {
+            Command cmd;
+            cmd.ActiveConnection = connection_;
+            cmd.CommandType = dataaccess::adCmdText;
+            cmd.CommandText = u"SELECT Value FROM " + std::u16string(schema::StoreInfoTable) + u" WHERE Name = @name";
+            cmd.Parameters().Append(cmd.CreateParameter(u"@name", dataaccess::adLongVarWChar, dataaccess::adParamInput,
+                                                        255, std::u16string(name)));
+            std::int64_t affected = 0;
+            Recordset rs = cmd.Execute(affected);
+            if (!rs.Eof()) value = rs.Fields(u"Value");
+        });
+        return value;
+    }
 
-  std::u16string Sindhi(const FieldValue& value, const std::string& what) {
-    if (!value) Fail(what + " is Null");
-    if (value->empty()) Fail(what + " is empty");
-    if (IsCipherText(*value)) Fail(what + " reads as cipher text: \"" + Utf16ToUtf8(*value) + "\"");
-    return *value;
-  }
+    std::int32_t CheckFormat() {
+        std::u16string applicationId;
+        Guard("reading the header", [&] {
+            Recordset rs;
+            rs.Open(u"PRAGMA application_id", connection_);
+            applicationId = rs.Fields(0).value_or(u"");
+        });
+        if (applicationId != *Utf8ToUtf16(std::to_string(schema::ApplicationId)))
+            Fail("not a sindhikit word store: its header's application id is " + Utf16ToUtf8(applicationId));
+        const auto format = Info(u"Format");
+        if (!format || *format != schema::FormatName)
+            Fail("no format marker: StoreInfo does not name the format \"" + Utf16ToUtf8(schema::FormatName) + "\"");
+        const auto version = Info(u"Version");
+        const std::string text = Utf16ToUtf8(version.value_or(u""));
+        if (text != std::to_string(schema::FormatVersion))
+            Fail("format version \"" + text + "\" is not the version " + std::to_string(schema::FormatVersion) +
+                 " this program reads");
+        return schema::FormatVersion;
+    }
 
-  std::filesystem::path path_;
-  Connection connection_;
+    void CompareCount(std::u16string_view name, std::int64_t counted) {
+        const auto recorded = Info(name);
+        const std::string text = Utf16ToUtf8(recorded.value_or(u"(none)"));
+        if (text != std::to_string(counted))
+            Fail("incomplete: StoreInfo records " + Utf16ToUtf8(name) + " = " + text + " but the store holds " +
+                 std::to_string(counted));
+    }
+
+    Recordset Execute(std::u16string_view query, std::u16string_view parameter, std::u16string_view value) {
+        Command cmd;
+        cmd.ActiveConnection = connection_;
+        cmd.CommandType = dataaccess::adCmdStoredProc;
+        cmd.CommandText = std::u16string(query);
+        cmd.Parameters().Append(
+            cmd.CreateParameter(parameter, dataaccess::adLongVarWChar, dataaccess::adParamInput, 255));
+        cmd.Parameters(parameter).Value = std::u16string(value);
+        std::int64_t affected = 0;
+        return cmd.Execute(affected, dataaccess::adOptionUnspecified);
+    }
+
+    void CheckStoredQuery(std::u16string_view query, std::u16string_view parameter,
+                          const std::vector<std::u16string>& columns) {
+        Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
+            Recordset rs = Execute(query, parameter, u"");
+            for (const auto& column : columns) {
+                bool found = false;
+                for (int i = 0; i < rs.FieldCount(); ++i) {
+                    std::u16string name = rs.FieldName(i);
+                    for (auto& c : name)
+                        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
+                    std::u16string wanted = column;
+                    for (auto& c : wanted)
+                        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
+                    found = found || name == wanted;
+                }
+                if (!found)
+                    Fail("stored query '" + Utf16ToUtf8(query) + "' returns no column '" + Utf16ToUtf8(column) + "'");
+            }
+        });
+    }
+
+    void Lookup(std::u16string_view query, std::u16string_view parameter, std::u16string_view value,
+                const std::function<void(const Recordset&)>& onRow) {
+        Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
+            Recordset rs = Execute(query, parameter, value);
+            for (; !rs.Eof(); rs.MoveNext()) onRow(rs);
+        });
+    }
+
+    std::u16string English(const FieldValue& value, const std::string& what) {
+        if (!value) Fail(what + " is Null");
+        if (!IsCipherText(*value)) Fail(what + " is not cipher text: \"" + Utf16ToUtf8(*value) + "\"");
+        std::u16string plain = DecryptText(*value, CipherKeyPhrase);
+        if (EncryptText(plain, CipherKeyPhrase) != *value)
+            Fail(what + " does not decipher: \"" + Utf16ToUtf8(*value) + "\" does not round-trip");
+        return plain;
+    }
+
+    std::u16string Sindhi(const FieldValue& value, const std::string& what) {
+        if (!value) Fail(what + " is Null");
+        if (value->empty()) Fail(what + " is empty");
+        if (IsCipherText(*value)) Fail(what + " reads as cipher text: \"" + Utf16ToUtf8(*value) + "\"");
+        return *value;
+    }
+
+    std::filesystem::path path_;
+    Connection connection_;
 };
 
 }  // namespace
 
 StoreReport CheckStore(const std::filesystem::path& store) {
-  std::error_code ec;
-  std::filesystem::path full = std::filesystem::absolute(store, ec);
-  if (ec) full = store;
-  return Checker(full.lexically_normal()).Run();
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(store, ec);
+    if (ec) full = store;
+    return Checker(full.lexically_normal()).Run();
 }
 
 std::string DescribeReport(const StoreReport& report) {
-  return "word store: " + report.fullPath.string() + "\n" +
-         "format: " + Utf16ToUtf8(schema::FormatName) + ", version " + std::to_string(report.formatVersion) + "\n" +
-         "English headwords: " + std::to_string(report.englishHeadwords) + "\n" +
-         "Sindhi headwords: " + std::to_string(report.sindhiHeadwords) + "\n" +
-         "meanings: " + std::to_string(report.meanings) + "\n" +
-         "definitions: " + std::to_string(report.definitions) + "\n";
+    return "word store: " + report.fullPath.string() + "\n" + "format: " + Utf16ToUtf8(schema::FormatName) +
+           ", version " + std::to_string(report.formatVersion) + "\n" +
+           "English headwords: " + std::to_string(report.englishHeadwords) + "\n" +
+           "Sindhi headwords: " + std::to_string(report.sindhiHeadwords) + "\n" +
+           "meanings: " + std::to_string(report.meanings) + "\n" +
+           "definitions: " + std::to_string(report.definitions) + "\n";
 }
 
 }  // namespace sindhikit::storebuild

@@ -12,16 +12,16 @@ namespace sindhikit::storebuild {
 // wrong (a missing table or stored query names itself).
 class StoreCheckError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 struct StoreReport {
-  std::filesystem::path fullPath;  // absolute path of the store checked
-  std::int32_t formatVersion = 0;
-  std::int64_t englishHeadwords = 0;
-  std::int64_t sindhiHeadwords = 0;
-  std::int64_t meanings = 0;     // rows returned by getYfromPD over every Sindhi headword
-  std::int64_t definitions = 0;  // rows returned by getXstrip over every English headword
+    std::filesystem::path fullPath;  // absolute path of the store checked
+    std::int32_t formatVersion = 0;
+    std::int64_t englishHeadwords = 0;
+    std::int64_t sindhiHeadwords = 0;
+    std::int64_t meanings = 0;     // rows returned by getYfromPD over every Sindhi headword
+    std::int64_t definitions = 0;  // rows returned by getXstrip over every English headword
 };
 
 // Opens the store read-only through the data-access layer and checks: the file is a whole

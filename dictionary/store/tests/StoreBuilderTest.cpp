@@ -8,131 +8,131 @@
 namespace sindhikit {
 namespace {
 
-using storebuild::BuildStore;
-using storebuild::StoreBuildError;
 using sindhikit::testing::BuildSample;
 using sindhikit::testing::ReadBytes;
 using sindhikit::testing::TempFolder;
+using storebuild::BuildStore;
+using storebuild::StoreBuildError;
 
 std::string BuildError(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target) {
-  try {
-    BuildStore(sources, target);
-  } catch (const StoreBuildError& e) {
-    return e.what();
-  }
-  return "";
+    try {
+        BuildStore(sources, target);
+    } catch (const StoreBuildError& e) {
+        return e.what();
+    }
+    return "";
 }
 
 TEST(StoreBuilder, BuildsAStoreTheCheckerAccepts) {
-  TempFolder folder;
-  const auto source = folder.Write("sample.txt", testing::kSampleSource);
-  const auto summary = BuildStore({source}, folder / "directodb.dll");
-  EXPECT_EQ(summary.englishHeadwords, 4);  // Apple, banana, cherry, plantain
-  EXPECT_EQ(summary.sindhiHeadwords, 3);
-  EXPECT_EQ(summary.meanings, 4);
-  EXPECT_EQ(summary.definitions, 3);
-  EXPECT_EQ(summary.duplicatesSkipped, 0);
+    TempFolder folder;
+    const auto source = folder.Write("sample.txt", testing::kSampleSource);
+    const auto summary = BuildStore({source}, folder / "directodb.dll");
+    EXPECT_EQ(summary.englishHeadwords, 4);  // Apple, banana, cherry, plantain
+    EXPECT_EQ(summary.sindhiHeadwords, 3);
+    EXPECT_EQ(summary.meanings, 4);
+    EXPECT_EQ(summary.definitions, 3);
+    EXPECT_EQ(summary.duplicatesSkipped, 0);
 
-  const auto report = storebuild::CheckStore(folder / "directodb.dll");
-  EXPECT_TRUE(report.fullPath.is_absolute());
-  EXPECT_EQ(report.fullPath.filename(), "directodb.dll");
-  EXPECT_EQ(report.formatVersion, 1);
-  EXPECT_EQ(report.englishHeadwords, 4);
-  EXPECT_EQ(report.sindhiHeadwords, 3);
-  EXPECT_EQ(report.meanings, 4);
-  EXPECT_EQ(report.definitions, 3);
-  const std::string text = storebuild::DescribeReport(report);
-  EXPECT_NE(text.find(report.fullPath.string()), std::string::npos) << text;
-  EXPECT_NE(text.find("English headwords: 4"), std::string::npos) << text;
+    const auto report = storebuild::CheckStore(folder / "directodb.dll");
+    EXPECT_TRUE(report.fullPath.is_absolute());
+    EXPECT_EQ(report.fullPath.filename(), "directodb.dll");
+    EXPECT_EQ(report.formatVersion, 1);
+    EXPECT_EQ(report.englishHeadwords, 4);
+    EXPECT_EQ(report.sindhiHeadwords, 3);
+    EXPECT_EQ(report.meanings, 4);
+    EXPECT_EQ(report.definitions, 3);
+    const std::string text = storebuild::DescribeReport(report);
+    EXPECT_NE(text.find(report.fullPath.string()), std::string::npos) << text;
+    EXPECT_NE(text.find("English headwords: 4"), std::string::npos) << text;
 }
 
 TEST(StoreBuilder, SameSourcesGiveTheSameStore) {
-  TempFolder folder;
-  const auto source = folder.Write("sample.txt", testing::kSampleSource);
-  BuildStore({source}, folder / "a.dll");
-  BuildStore({source}, folder / "b.dll");
-  EXPECT_EQ(ReadBytes(folder / "a.dll"), ReadBytes(folder / "b.dll"));
+    TempFolder folder;
+    const auto source = folder.Write("sample.txt", testing::kSampleSource);
+    BuildStore({source}, folder / "a.dll");
+    BuildStore({source}, folder / "b.dll");
+    EXPECT_EQ(ReadBytes(folder / "a.dll"), ReadBytes(folder / "b.dll"));
 }
 
 TEST(StoreBuilder, RepeatedRecordsAreStoredOnce) {
-  TempFolder folder;
-  const auto a = folder.Write("a.txt", "sd\tapple\t\xD8\xB3\n def\tapple\tnoun\tfruit\n");
-  const auto b = folder.Write("b.txt", "sd\tApple\t\xD8\xB3\nen\tapple\ndef\tapple\tnoun\tfruit\n");
-  // " def" starts with a space: it is not a record type.
-  EXPECT_NE(BuildError({a}, folder / "s.dll").find("a.txt:2"), std::string::npos);
-  const auto c = folder.Write("c.txt", "sd\tapple\t\xD8\xB3\ndef\tapple\tnoun\tfruit\n");
-  const auto summary = BuildStore({c, b}, folder / "s.dll");
-  EXPECT_EQ(summary.englishHeadwords, 1);  // apple and Apple share one lookup key
-  EXPECT_EQ(summary.meanings, 1);
-  EXPECT_EQ(summary.definitions, 1);
-  EXPECT_EQ(summary.duplicatesSkipped, 2);
-  EXPECT_EQ(storebuild::CheckStore(folder / "s.dll").meanings, 1);
+    TempFolder folder;
+    const auto a = folder.Write("a.txt", "sd\tapple\t\xD8\xB3\n def\tapple\tnoun\tfruit\n");
+    const auto b = folder.Write("b.txt", "sd\tApple\t\xD8\xB3\nen\tapple\ndef\tapple\tnoun\tfruit\n");
+    // " def" starts with a space: it is not a record type.
+    EXPECT_NE(BuildError({a}, folder / "s.dll").find("a.txt:2"), std::string::npos);
+    const auto c = folder.Write("c.txt", "sd\tapple\t\xD8\xB3\ndef\tapple\tnoun\tfruit\n");
+    const auto summary = BuildStore({c, b}, folder / "s.dll");
+    EXPECT_EQ(summary.englishHeadwords, 1);  // apple and Apple share one lookup key
+    EXPECT_EQ(summary.meanings, 1);
+    EXPECT_EQ(summary.definitions, 1);
+    EXPECT_EQ(summary.duplicatesSkipped, 2);
+    EXPECT_EQ(storebuild::CheckStore(folder / "s.dll").meanings, 1);
 }
 
 TEST(StoreBuilder, RefusalsNameTheFileAndLine) {
-  const struct {
-    std::string line;
-    std::string mentions;
-  } cases[] = {
-      {"xx\tapple", "unknown record type"},
-      {"en", "needs 2"},
-      {"en\tapple\textra", "needs 2"},
-      {"sd\tapple", "needs 3"},
-      {"def\tapple\tnoun", "needs 4"},
-      {"sd\tapple\t", "empty field"},
-      {"en\t apple", "leading or trailing spaces"},
-      {"sd\tapple\t\xD8\xB3 ", "leading or trailing spaces"},
-      {"sd\tapple\t123", "deciphered"},
-      {"en\t\xD8\xB3\xD8\xA8", "would not survive the cipher"},          // Arabic script as English
-      {"def\tapple\tnoun\tfruit \xE2\x80\x94 red", "U+2014"},           // em dash: code 8212
-      {"en\tapple\xEF\xBF\xBF", "U+FFFF"},
-      {"en\tap\xFFple", "not valid UTF-8"},
-      {"en\tap\xC0\xAFple", "not valid UTF-8"},
-      {"en\tapple\x01", "control character"},
-  };
-  TempFolder folder;
-  const auto target = folder / "directodb.dll";
-  for (const auto& c : cases) {
-    const auto source = folder.Write("bad.txt", "# header\nen\tgood\n\n" + c.line + "\nen\tlater\n");
-    const std::string error = BuildError({source}, target);
-    EXPECT_NE(error.find(source.string() + ":4: "), std::string::npos) << c.line << " -> " << error;
-    EXPECT_NE(error.find(c.mentions), std::string::npos) << c.line << " -> " << error;
-  }
-  EXPECT_NE(BuildError({folder / "absent.txt"}, target).find("absent.txt"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(target));
-  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"bad.txt"})) << "no temporary file left";
+    const struct {
+        std::string line;
+        std::string mentions;
+    } cases[] = {
+        {"xx\tapple", "unknown record type"},
+        {"en", "needs 2"},
+        {"en\tapple\textra", "needs 2"},
+        {"sd\tapple", "needs 3"},
+        {"def\tapple\tnoun", "needs 4"},
+        {"sd\tapple\t", "empty field"},
+        {"en\t apple", "leading or trailing spaces"},
+        {"sd\tapple\t\xD8\xB3 ", "leading or trailing spaces"},
+        {"sd\tapple\t123", "deciphered"},
+        {"en\t\xD8\xB3\xD8\xA8", "would not survive the cipher"},  // Arabic script as English
+        {"def\tapple\tnoun\tfruit \xE2\x80\x94 red", "U+2014"},    // em dash: code 8212
+        {"en\tapple\xEF\xBF\xBF", "U+FFFF"},
+        {"en\tap\xFFple", "not valid UTF-8"},
+        {"en\tap\xC0\xAFple", "not valid UTF-8"},
+        {"en\tapple\x01", "control character"},
+    };
+    TempFolder folder;
+    const auto target = folder / "directodb.dll";
+    for (const auto& c : cases) {
+        const auto source = folder.Write("bad.txt", "# header\nen\tgood\n\n" + c.line + "\nen\tlater\n");
+        const std::string error = BuildError({source}, target);
+        EXPECT_NE(error.find(source.string() + ":4: "), std::string::npos) << c.line << " -> " << error;
+        EXPECT_NE(error.find(c.mentions), std::string::npos) << c.line << " -> " << error;
+    }
+    EXPECT_NE(BuildError({folder / "absent.txt"}, target).find("absent.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(target));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"bad.txt"})) << "no temporary file left";
 }
 
 TEST(StoreBuilder, AFailedBuildLeavesTheGoodStoreInPlace) {
-  TempFolder folder;
-  const auto store = BuildSample(folder);
-  const std::string good = ReadBytes(store);
-  const auto mtime = std::filesystem::last_write_time(store);
-  const auto first = folder.Write("ok.txt", "en\tfine\n");
-  const auto bad = folder.Write("bad.txt", "en\tfine\nsd\tfine\n");
-  const std::string error = BuildError({first, bad}, store);
-  EXPECT_NE(error.find("bad.txt:2"), std::string::npos) << error;
-  EXPECT_EQ(ReadBytes(store), good);
-  EXPECT_EQ(std::filesystem::last_write_time(store), mtime);
-  // A target in a folder that does not exist fails before anything is written.
-  EXPECT_NE(BuildError({first}, folder / "no" / "such" / "s.dll").find("does not exist"), std::string::npos);
-  auto names = folder.Names();
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"bad.txt", "directodb.dll", "ok.txt", "sample.txt"}));
-  // A good build replaces it.
-  BuildStore({first}, store);
-  EXPECT_EQ(storebuild::CheckStore(store).englishHeadwords, 1);
+    TempFolder folder;
+    const auto store = BuildSample(folder);
+    const std::string good = ReadBytes(store);
+    const auto mtime = std::filesystem::last_write_time(store);
+    const auto first = folder.Write("ok.txt", "en\tfine\n");
+    const auto bad = folder.Write("bad.txt", "en\tfine\nsd\tfine\n");
+    const std::string error = BuildError({first, bad}, store);
+    EXPECT_NE(error.find("bad.txt:2"), std::string::npos) << error;
+    EXPECT_EQ(ReadBytes(store), good);
+    EXPECT_EQ(std::filesystem::last_write_time(store), mtime);
+    // A target in a folder that does not exist fails before anything is written.
+    EXPECT_NE(BuildError({first}, folder / "no" / "such" / "s.dll").find("does not exist"), std::string::npos);
+    auto names = folder.Names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bad.txt", "directodb.dll", "ok.txt", "sample.txt"}));
+    // A good build replaces it.
+    BuildStore({first}, store);
+    EXPECT_EQ(storebuild::CheckStore(store).englishHeadwords, 1);
 }
 
 TEST(StoreBuilder, SourceLinesTolerateCrAndSkipComments) {
-  TempFolder folder;
-  const auto source = folder.Write("s.txt", "\xEF\xBB\xBF# comment\r\n\r\n   \nen\tapple\r\n#en\tignored\nen\tpear");
-  const auto records = storebuild::ReadSourceFile(source);
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].word, u"apple");
-  EXPECT_EQ(records[0].where, source.string() + ":4");
-  EXPECT_EQ(records[1].word, u"pear");
-  EXPECT_EQ(records[1].where, source.string() + ":6");
+    TempFolder folder;
+    const auto source = folder.Write("s.txt", "\xEF\xBB\xBF# comment\r\n\r\n   \nen\tapple\r\n#en\tignored\nen\tpear");
+    const auto records = storebuild::ReadSourceFile(source);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].word, u"apple");
+    EXPECT_EQ(records[0].where, source.string() + ":4");
+    EXPECT_EQ(records[1].word, u"pear");
+    EXPECT_EQ(records[1].where, source.string() + ":6");
 }
 
 }  // namespace

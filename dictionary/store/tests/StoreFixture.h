@@ -17,51 +17,52 @@ namespace sindhikit::testing {
 // A folder of its own under the system's temporary folder, removed afterwards.
 class TempFolder {
  public:
-  TempFolder() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("sindhikit-store-" + std::string(test ? test->name() : "x") + "-" + std::to_string(stamp));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+    TempFolder() {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::filesystem::temp_directory_path() /
+                ("sindhikit-store-" + std::string(test ? test->name() : "x") + "-" + std::to_string(stamp));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::filesystem::path& Path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-  std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
-    const auto file = path_ / name;
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-    return file;
-  }
+    std::filesystem::path Write(const std::string& name, const std::string& bytes) const {
+        const auto file = path_ / name;
+        std::ofstream out(file, std::ios::binary);
+        out << bytes;
+        return file;
+    }
 
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    return names;
-  }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
 
  private:
-  std::filesystem::path path_;
+    std::filesystem::path path_;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // A small dictionary in the builder's source format (UTF-8).
 inline const char* const kSampleSource =
     "# sample\n"
     "en\tApple\n"
-    "sd\tapple\t\xD8\xB5\xD9\x88\xD9\x81\n"          // صوف
-    "sd\tApple\t\xD8\xB3\xDB\x8C\xD8\xA8\n"          // سیب
+    "sd\tapple\t\xD8\xB5\xD9\x88\xD9\x81\n"  // صوف
+    "sd\tApple\t\xD8\xB3\xDB\x8C\xD8\xA8\n"  // سیب
     "def\tapple\tnoun\tfruit with red or green skin\n"
     "def\tApple\tnoun\t  a tree of the rose family  \n"
     "\n"
@@ -71,10 +72,10 @@ inline const char* const kSampleSource =
     "en\tcherry\n";
 
 inline std::filesystem::path BuildSample(const TempFolder& folder, const std::string& name = "directodb.dll") {
-  const auto source = folder.Write("sample.txt", kSampleSource);
-  const auto store = folder / name;
-  storebuild::BuildStore({source}, store);
-  return store;
+    const auto source = folder.Write("sample.txt", kSampleSource);
+    const auto store = folder / name;
+    storebuild::BuildStore({source}, store);
+    return store;
 }
 
 }  // namespace sindhikit::testing

@@ -27,8 +27,8 @@ class ComWindows : public ::testing::Test {
         ASSERT_HRESULT_SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         CLSID clsid{};
         ASSERT_HRESULT_SUCCEEDED(CLSIDFromProgID(L"TavroCodes.TavroCode", &clsid));
-        ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                                  reinterpret_cast<void**>(&object_)));
+        ASSERT_HRESULT_SUCCEEDED(
+            CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&object_)));
     }
     void TearDown() override {
         CloseAll();

@@ -16,8 +16,16 @@ using namespace tavrocodes::windows;
 
 namespace {
 
-enum Mismatch { kOk = 0, kUsage = 10, kWindowCount = 11, kHidden = 12, kSimpleSize = 13, kShiftSize = 14,
-                kCaption = 15, kVersion = 16 };
+enum Mismatch {
+    kOk = 0,
+    kUsage = 10,
+    kWindowCount = 11,
+    kHidden = 12,
+    kSimpleSize = 13,
+    kShiftSize = 14,
+    kCaption = 15,
+    kVersion = 16
+};
 
 bool SizeIs(HWND control, sindhikit::pictures::PictureSize size) {
     RECT r{};

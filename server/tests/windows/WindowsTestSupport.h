@@ -14,9 +14,15 @@
 
 namespace tavrocodes::windows::test {
 
-inline HWND KeyboardWindow() { return sindhikit::guitest::FindTopWindow(kKeyboardCaption); }
-inline HWND AboutWindow() { return sindhikit::guitest::FindTopWindow(kAboutCaption); }
-inline HWND SortOrderWindow() { return sindhikit::guitest::FindTopWindow(kSortOrderCaption); }
+inline HWND KeyboardWindow() {
+    return sindhikit::guitest::FindTopWindow(kKeyboardCaption);
+}
+inline HWND AboutWindow() {
+    return sindhikit::guitest::FindTopWindow(kAboutCaption);
+}
+inline HWND SortOrderWindow() {
+    return sindhikit::guitest::FindTopWindow(kSortOrderCaption);
+}
 
 inline size_t CountWindows(const wchar_t* caption) {
     return sindhikit::guitest::FindTopWindows(caption).size();
@@ -35,6 +41,8 @@ inline void CloseAll() {
 }
 
 // The pixels of a child as the screen shows it.
-inline sindhikit::guitest::Pixels CaptureChild(HWND child) { return sindhikit::guitest::CaptureWindow(child); }
+inline sindhikit::guitest::Pixels CaptureChild(HWND child) {
+    return sindhikit::guitest::CaptureWindow(child);
+}
 
 }  // namespace tavrocodes::windows::test

@@ -148,21 +148,24 @@ TEST_F(frmAboutTest, ClickingTheWebLabelAsksTheShellToOpenTheAddress) {
     SendMessageW(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageW(web, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     std::wstring line;
-    PumpUntil([&] {
-        HANDLE f = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return false;
-        wchar_t buffer[512] = {};
-        DWORD got = 0;
-        ReadFile(f, buffer, sizeof(buffer) - sizeof(wchar_t), &got, nullptr);
-        CloseHandle(f);
-        line = buffer;
-        return !line.empty();
-    }, 5000);
+    PumpUntil(
+        [&] {
+            HANDLE f = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+            if (f == INVALID_HANDLE_VALUE) return false;
+            wchar_t buffer[512] = {};
+            DWORD got = 0;
+            ReadFile(f, buffer, sizeof(buffer) - sizeof(wchar_t), &got, nullptr);
+            CloseHandle(f);
+            line = buffer;
+            return !line.empty();
+        },
+        5000);
     if (hadHandler) {
         RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr, REG_SZ, saved, static_cast<DWORD>(strlen(saved) + 1));
     } else {
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr);
     }
-    EXPECT_NE(line.find(L"http://www.tavrocodes.example.org"), std::wstring::npos) << std::string(line.begin(), line.end());
+    EXPECT_NE(line.find(L"http://www.tavrocodes.example.org"), std::wstring::npos)
+        << std::string(line.begin(), line.end());
     EXPECT_TRUE(IsWindow(about));
 }
