@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "layout/KeyboardLayout.h"
-#include "layout/SindhiAlphabet.h"
+#include "alphabet/SindhiAlphabet.h"
 
 namespace sindhikit::pictures {
 

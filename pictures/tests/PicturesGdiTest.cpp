@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "gdi/PictureFonts.h"
-#include "gdi/Pictures.h"
+#include "win/PictureFonts.h"
+#include "win/Pictures.h"
 #include "gui/Pixels.h"
 #include "gui/Screenshot.h"
 #include "layout/KeyboardLayout.h"

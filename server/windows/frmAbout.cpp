@@ -14,7 +14,7 @@
 #include "ThreadWindows.h"
 #include "Twips.h"
 #include "VersionLine.h"
-#include "gdi/Pictures.h"
+#include "win/Pictures.h"
 #include "layout/MakerInfo.h"
 
 namespace tavrocodes::windows {

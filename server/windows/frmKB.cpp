@@ -10,7 +10,7 @@
 #include "ServerWindows.h"
 #include "ThreadWindows.h"
 #include "Twips.h"
-#include "gdi/Pictures.h"
+#include "win/Pictures.h"
 
 namespace tavrocodes::windows {
 

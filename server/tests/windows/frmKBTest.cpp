@@ -6,7 +6,7 @@
 #include "ServerWindows.h"
 #include "gui/MessageBoxWatcher.h"
 #include "WindowsTestSupport.h"
-#include "gdi/Pictures.h"
+#include "win/Pictures.h"
 #include "gui/Screenshot.h"
 #include "layout/KeyboardLayout.h"
 

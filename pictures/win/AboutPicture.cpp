@@ -1,6 +1,6 @@
-#include "gdi/DibCanvas.h"
-#include "gdi/PictureFonts.h"
-#include "gdi/Pictures.h"
+#include "win/DibCanvas.h"
+#include "win/PictureFonts.h"
+#include "win/Pictures.h"
 #include "layout/MakerInfo.h"
 
 namespace sindhikit::pictures {

@@ -1,4 +1,4 @@
-#include "gdi/PictureFonts.h"
+#include "win/PictureFonts.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,5 @@
-// The Sindhi alphabet in dictionary order, the content of the sort-order chart.
+// The Sindhi alphabet in dictionary order: the sort-order chart, the order of the Sindhi
+// headwords in a word store and the phonetic guide all read this one table.
 #pragma once
 
 #include <string>
@@ -6,7 +7,7 @@
 
 #include "keymaps/KeyMap.h"
 
-namespace sindhikit::pictures {
+namespace sindhikit {
 
 struct SindhiLetter {
     int position = 0;       // 1-based place in dictionary order
@@ -20,4 +21,4 @@ const std::vector<SindhiLetter>& SindhiAlphabet();
 // asking the map itself, lower-case keys first; an empty string stands for a code point no key gives.
 std::vector<std::string> KeysTypingLetter(const std::u16string& letter);
 
-}  // namespace sindhikit::pictures
+}  // namespace sindhikit

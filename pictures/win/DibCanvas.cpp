@@ -1,4 +1,4 @@
-#include "gdi/DibCanvas.h"
+#include "win/DibCanvas.h"
 
 namespace sindhikit::pictures {
 

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "gdi/DibCanvas.h"
-#include "gdi/PictureFonts.h"
-#include "gdi/Pictures.h"
+#include "win/DibCanvas.h"
+#include "win/PictureFonts.h"
+#include "win/Pictures.h"
 #include "layout/KeyboardLayout.h"
 
 namespace sindhikit::pictures {

@@ -1,6 +1,6 @@
-#include "layout/SindhiAlphabet.h"
+#include "alphabet/SindhiAlphabet.h"
 
-namespace sindhikit::pictures {
+namespace sindhikit {
 
 namespace {
 constexpr char16_t kHehDoachashmee = 0x06BE;  // the aspiration mark of jh and gh
@@ -91,4 +91,4 @@ std::vector<std::string> KeysTypingLetter(const std::u16string& letter) {
     return keys;
 }
 
-}  // namespace sindhikit::pictures
+}  // namespace sindhikit
