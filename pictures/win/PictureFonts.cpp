@@ -14,7 +14,9 @@ int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;
 }
 
-bool IsInstalled(const std::u16string& face) {
+}  // namespace
+
+bool IsFaceInstalled(const std::u16string& face) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
     const std::wstring wide(face.begin(), face.end());
@@ -27,8 +29,10 @@ bool IsInstalled(const std::u16string& face) {
     return found;
 }
 
+namespace {
+
 std::wstring Choose(const std::vector<std::u16string>& preferred) {
-    const std::u16string face = ChooseFace(preferred, IsInstalled);
+    const std::u16string face = ChooseFace(preferred, IsFaceInstalled);
     return std::wstring(face.begin(), face.end());
 }
 

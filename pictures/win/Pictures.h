@@ -11,5 +11,7 @@ namespace sindhikit::pictures {
 HBITMAP CreateKeyboardPicture(Langs lang, bool shifted);
 HBITMAP CreateSortOrderPicture();
 HBITMAP CreateAboutPicture();
+// The Dictionary's splash window background, drawn at the window's size in pixels.
+HBITMAP CreateSplashPicture(int width, int height);
 
 }  // namespace sindhikit::pictures
