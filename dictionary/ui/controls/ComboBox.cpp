@@ -1,0 +1,201 @@
+#include "ComboBox.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace dictionary::controls {
+
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+struct Busy {
+    int& depth;
+    explicit Busy(int& d) : depth(d) { ++depth; }
+    ~Busy() { --depth; }
+};
+
+}  // namespace
+
+std::unique_ptr<ComboBox> ComboBox::Create(HWND parent, int id, bool rightToLeft) {
+    HWND hwnd = CreateChild(parent, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
+                            rightToLeft ? WS_EX_RTLREADING | WS_EX_RIGHT : 0, id);
+    if (!hwnd) return nullptr;
+    return std::unique_ptr<ComboBox>(new ComboBox(hwnd, rightToLeft));
+}
+
+ComboBox::ComboBox(HWND hwnd, bool rightToLeft) : Control(hwnd, rightToLeft) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(hwnd, &info);
+    edit_ = info.hwndItem;
+    if (rightToLeft && edit_) {
+        SetWindowLongW(edit_, GWL_STYLE, GetWindowLongW(edit_, GWL_STYLE) | ES_RIGHT);
+        SetWindowLongW(edit_, GWL_EXSTYLE, GetWindowLongW(edit_, GWL_EXSTYLE) | WS_EX_RTLREADING | WS_EX_RIGHT);
+    }
+    SetWindowSubclass(edit_, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::wstring ComboBox::Text() const {
+    return WindowText(edit_);
+}
+
+void ComboBox::SetEditText(const std::wstring& text) {
+    Busy busy(busy_);
+    SetWindowTextW(edit_, text.c_str());
+}
+
+void ComboBox::SetText(const std::wstring& text) {
+    SetEditText(text);
+    listIndex_ = FindExact(text);
+    NoteChange();
+}
+
+void ComboBox::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount()) return;
+    if (index == -1) {
+        listIndex_ = reportedIndex_ = -1;
+        return;
+    }
+    {
+        Busy busy(busy_);
+        SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+    listIndex_ = index;
+    NoteChange();
+}
+
+int ComboBox::ListCount() const {
+    return static_cast<int>(SendMessageW(Hwnd(), CB_GETCOUNT, 0, 0));
+}
+
+std::wstring ComboBox::ItemText(int index) const {
+    const LRESULT length = SendMessageW(Hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(Hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+void ComboBox::Clear() {
+    {
+        Busy busy(busy_);
+        SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0);
+    }
+    listIndex_ = -1;
+    NoteChange();
+}
+
+void ComboBox::AddItem(const std::wstring& item) {
+    SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ComboBox::FindExact(const std::wstring& text) const {
+    if (text.empty()) return -1;
+    const LRESULT found =
+        SendMessageW(Hwnd(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    return found == CB_ERR ? -1 : static_cast<int>(found);
+}
+
+// Completes the typed text to the first entry that begins with it: the entry becomes the
+// selection and its remainder stays highlighted, so the next key replaces it. A text that
+// begins no entry stays as typed, without a selection.
+void ComboBox::CompleteTypedText() {
+    const std::wstring text = Text();
+    DWORD start = 0, end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    if (text.empty() || end != text.size()) {
+        listIndex_ = FindExact(text);
+        return;
+    }
+    const LRESULT found =
+        SendMessageW(Hwnd(), CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (found == CB_ERR) {
+        listIndex_ = -1;
+        return;
+    }
+    {
+        Busy busy(busy_);
+        SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+        SendMessageW(edit_, EM_SETSEL, text.size(), -1);
+    }
+    listIndex_ = static_cast<int>(found);
+}
+
+void ComboBox::NoteChange() {
+    const std::wstring text = Text();
+    if (text == reportedText_ && listIndex_ == reportedIndex_) return;
+    reportedText_ = text;
+    reportedIndex_ = listIndex_;
+    if (Change) Change();
+}
+
+LRESULT ComboBox::OnChar(HWND edit, WPARAM wParam, LPARAM lParam) {
+    int code = static_cast<int>(wParam & 0xFFFF);
+    if (KeyPress) KeyPress(code);
+    if (code == 0) return 0;
+    LRESULT result;
+    {
+        Busy busy(busy_);
+        result = DefSubclassProc(edit, WM_CHAR, static_cast<WPARAM>(code & 0xFFFF), lParam);
+        if (code >= 0x20)
+            CompleteTypedText();
+        else
+            listIndex_ = FindExact(Text());
+    }
+    NoteChange();
+    return result;
+}
+
+LRESULT CALLBACK ComboBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<ComboBox*>(data);
+    switch (message) {
+        case WM_CHAR:
+            return self->OnChar(edit, wParam, lParam);
+        case WM_KEYUP: {
+            int keyCode = static_cast<int>(wParam);
+            if (self->KeyUp) self->KeyUp(keyCode);
+            if (keyCode == 0) return 0;
+            return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(edit, EditProc, 0);
+            break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+bool ComboBox::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    if (message != WM_COMMAND) return false;
+    switch (HIWORD(wParam)) {
+        case CBN_EDITCHANGE:  // deleting, pasting: anything the edit changed without a typed character
+            if (busy_) return true;
+            listIndex_ = FindExact(Text());
+            NoteChange();
+            return true;
+        case CBN_SELCHANGE: {
+            if (busy_) return true;
+            const LRESULT selected = SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0);
+            if (selected == CB_ERR) return true;
+            // The combo box updates its edit only after this notification: do it now, so
+            // the handlers read the chosen entry.
+            SetEditText(ItemText(static_cast<int>(selected)));
+            listIndex_ = static_cast<int>(selected);
+            NoteChange();
+            return true;
+        }
+        case CBN_SETFOCUS:
+            if (GotFocus) GotFocus();
+            return true;
+    }
+    return false;
+}
+
+}  // namespace dictionary::controls
