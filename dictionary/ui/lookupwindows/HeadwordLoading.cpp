@@ -1,0 +1,135 @@
+#include "HeadwordLoading.h"
+
+#include "DatabaseHandler.h"
+#include "EncDec.h"
+#include "Genral.h"
+#include "StoreSchema.h"
+#include "WideText.h"
+#include "access/DataError.h"
+#include "access/Recordset.h"
+#include "frmEnglish2Sindhi.h"
+#include "frmSindhiToEnglish.h"
+
+namespace dictionary {
+
+using namespace sindhikit;
+using dataaccess::DataError;
+using dataaccess::Recordset;
+
+namespace {
+
+void Twice(const std::function<void()>& yield) {
+    yield();
+    yield();
+}
+
+// Opens the query's recordset; a failure leaves it closed, which the count test reports.
+void OpenSkippingFailure(Recordset& rs, std::u16string_view query) {
+    try {
+        rs.Open(query, StoreConnection);
+    } catch (const DataError&) {
+    }
+}
+
+// The count test: known empty, or the count cannot be read, says "Data not found..".
+bool ReportIfNoData(const Recordset& rs, HWND owner) {
+    bool empty = true;
+    try {
+        empty = rs.RecordCount() == 0;
+    } catch (const DataError&) {
+    }
+    if (empty) MessageBoxW(owner, L"Data not found..", L"error", MB_OK | MB_ICONSTOP);
+    return empty;
+}
+
+// A failing move would leave the walk on the same row for ever: it ends the walk.
+bool MoveNextOrStop(Recordset& rs) {
+    try {
+        rs.MoveNext();
+        return true;
+    } catch (const DataError&) {
+        return false;
+    }
+}
+
+void CloseSkippingFailure(Recordset& rs) {
+    try {
+        rs.Close();
+    } catch (const DataError&) {
+    }
+}
+
+}  // namespace
+
+std::wstring ProgressCaption(const std::wstring& lastHeadword) {
+    std::wstring caption = L"Loading Data.. ";
+    if (!lastHeadword.empty()) caption += static_cast<wchar_t>(UpperCaseUnit(static_cast<char16_t>(lastHeadword[0])));
+    caption += L" ..Please wait ";
+    return caption;
+}
+
+void LoadEnglishHeadwords(const EnglishWindowNow& window, const std::function<void(const std::wstring&)>& progress,
+                          const LoadingServices& services) {
+    Recordset rs;
+    OpenSkippingFailure(rs, schema::EnglishHeadwordsQueryText);
+    Twice(services.yield);
+    if (ReportIfNoData(rs, services.owner)) return;
+    try {
+        rs.MoveFirst();
+    } catch (const DataError&) {
+    }
+    if (frmEnglish2Sindhi* w = window()) {
+        w->WordList->Clear();
+        w->WordBox->Clear();
+    }
+    std::wstring v;
+    while (!rs.Eof()) {
+        try {
+            if (auto x = rs.Fields(u"X")) {
+                v = Wide(DecryptText(*x, CipherKey));
+                if (frmEnglish2Sindhi* w = window()) {
+                    w->WordList->AddItem(v);
+                    w->WordBox->AddItem(v);
+                }
+            }
+        } catch (const DataError&) {
+        }
+        if (!MoveNextOrStop(rs)) break;
+        progress(ProgressCaption(v));
+        Twice(services.yield);
+    }
+    CloseSkippingFailure(rs);
+}
+
+void LoadSindhiHeadwords(const SindhiWindowNow& window, const LoadingServices& services) {
+    Recordset rs;
+    OpenSkippingFailure(rs, schema::SindhiHeadwordsQueryText);
+    Twice(services.yield);
+    if (ReportIfNoData(rs, services.owner)) return;
+    try {
+        rs.MoveFirst();
+    } catch (const DataError&) {
+    }
+    if (frmSindhiToEnglish* w = window()) {
+        w->WordBox->Clear();
+        w->WordList->Clear();
+    }
+    while (!rs.Eof()) {
+        try {
+            if (auto y = rs.Fields(u"Y")) {
+                const std::wstring v = Wide(*y);
+                if (frmSindhiToEnglish* w = window()) {
+                    w->WordList->AddItem(v);
+                    w->WordBox->AddItem(v);
+                }
+                services.yield();
+            }
+        } catch (const DataError&) {
+        }
+        if (!MoveNextOrStop(rs)) break;
+        services.yield();
+    }
+    CloseSkippingFailure(rs);
+}
+
+}  // namespace dictionary
