@@ -25,20 +25,17 @@ struct Busy {
 
 std::unique_ptr<ComboBox> ComboBox::Create(HWND parent, int id, bool rightToLeft) {
     HWND hwnd = CreateChild(parent, WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                            rightToLeft ? WS_EX_RTLREADING | WS_EX_RIGHT : 0, id);
+                            rightToLeft ? WS_EX_LAYOUTRTL : 0, id);
     if (!hwnd) return nullptr;
     return std::unique_ptr<ComboBox>(new ComboBox(hwnd, rightToLeft));
 }
 
+// A right-to-left box is mirrored: its text stands at the right, its button at the left.
 ComboBox::ComboBox(HWND hwnd, bool rightToLeft) : Control(hwnd, rightToLeft) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     GetComboBoxInfo(hwnd, &info);
     edit_ = info.hwndItem;
-    if (rightToLeft && edit_) {
-        SetWindowLongW(edit_, GWL_STYLE, GetWindowLongW(edit_, GWL_STYLE) | ES_RIGHT);
-        SetWindowLongW(edit_, GWL_EXSTYLE, GetWindowLongW(edit_, GWL_EXSTYLE) | WS_EX_RTLREADING | WS_EX_RIGHT);
-    }
     SetWindowSubclass(edit_, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -63,6 +60,8 @@ void ComboBox::SetListIndex(int index) {
         listIndex_ = reportedIndex_ = -1;
         return;
     }
+    // Already selected and showing: selecting it again would only select all its text.
+    if (index == listIndex_ && Text() == ItemText(index)) return;
     {
         Busy busy(busy_);
         SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);

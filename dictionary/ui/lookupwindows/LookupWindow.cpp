@@ -30,13 +30,17 @@ bool LookupWindow::CreateIn(HWND mdiClient, const LookupWindowLook& look) {
         if (!RegisterClassW(&wc)) return false;
     }
     RECT outer{0, 0, controls::TwipsToPixelsX(look.designWidth), controls::TwipsToPixelsY(look.designHeight)};
-    const DWORD style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE | WS_MAXIMIZE;
+    const DWORD style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE;
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_MDICHILD);
     CreateArgs args{this};
     hwnd_ =
         CreateMDIWindowW(look.className, look.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                          outer.bottom - outer.top, mdiClient, instance, reinterpret_cast<LPARAM>(&args));
-    return hwnd_ != nullptr;
+    if (!hwnd_) return false;
+    // The windows open maximised; maximising after creation also names the active child in
+    // the frame's caption.
+    SendMessageW(mdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hwnd_), 0);
+    return true;
 }
 
 void LookupWindow::PlaceAtDesign(const std::vector<Placement>& placements) {
