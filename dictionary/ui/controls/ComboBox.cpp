@@ -88,19 +88,18 @@ void ComboBox::Clear() {
         Busy busy(busy_);
         SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0);
     }
+    entries_.Clear();
     listIndex_ = -1;
     NoteChange();
 }
 
 void ComboBox::AddItem(const std::wstring& item) {
     SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    entries_.Add(item);
 }
 
-int ComboBox::FindExact(const std::wstring& text) const {
-    if (text.empty()) return -1;
-    const LRESULT found =
-        SendMessageW(Hwnd(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    return found == CB_ERR ? -1 : static_cast<int>(found);
+int ComboBox::FindExact(const std::wstring& text) {
+    return entries_.FirstEqualTo(text);
 }
 
 // Completes the typed text to the first entry that begins with it: the entry becomes the
@@ -114,9 +113,8 @@ void ComboBox::CompleteTypedText() {
         listIndex_ = FindExact(text);
         return;
     }
-    const LRESULT found =
-        SendMessageW(Hwnd(), CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
-    if (found == CB_ERR) {
+    const int found = entries_.FirstBeginningWith(text);
+    if (found < 0) {
         listIndex_ = -1;
         return;
     }
@@ -125,7 +123,7 @@ void ComboBox::CompleteTypedText() {
         SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(found), 0);
         SendMessageW(edit_, EM_SETSEL, text.size(), -1);
     }
-    listIndex_ = static_cast<int>(found);
+    listIndex_ = found;
 }
 
 void ComboBox::NoteChange() {

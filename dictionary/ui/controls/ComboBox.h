@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Control.h"
+#include "EntryIndex.h"
 
 namespace dictionary::controls {
 
@@ -44,12 +45,13 @@ class ComboBox : public Control {
     static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT OnChar(HWND edit, WPARAM wParam, LPARAM lParam);
     void CompleteTypedText();
-    int FindExact(const std::wstring& text) const;
+    int FindExact(const std::wstring& text);
     void SetEditText(const std::wstring& text);
     // Raises Change when the text or index differ from what the handlers last saw.
     void NoteChange();
 
     HWND edit_ = nullptr;
+    EntryIndex entries_;
     int listIndex_ = -1;
     std::wstring reportedText_;
     int reportedIndex_ = -1;
