@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ListStorage.h"
+
 #include <vector>
 
 namespace dictionary::controls {
@@ -94,6 +96,7 @@ void ComboBox::Clear() {
 }
 
 void ComboBox::AddItem(const std::wstring& item) {
+    ReserveForOneMore(Hwnd(), CB_GETCOUNT, CB_INITSTORAGE);
     SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     entries_.Add(item);
 }

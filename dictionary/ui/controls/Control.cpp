@@ -77,6 +77,11 @@ void Control::FontChanged() {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
 
+void Control::SetRedraw(bool on) {
+    SendMessageW(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }

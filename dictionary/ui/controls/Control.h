@@ -43,6 +43,9 @@ class Control {
     // The face the control really draws with.
     std::wstring DrawingFace() const;
 
+    // Drawing on or off (WM_SETREDRAW); turned on, the control is drawn anew, frame and all.
+    void SetRedraw(bool on);
+
     // A notification the parent received about this control. Answers whether it was handled.
     virtual bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ListStorage.h"
+
 namespace dictionary::controls {
 
 std::unique_ptr<ListBox> ListBox::Create(HWND parent, int id, ListLook look) {
@@ -59,6 +61,7 @@ void ListBox::Clear() {
 }
 
 void ListBox::AddItem(const std::wstring& item) {
+    ReserveForOneMore(Hwnd(), LB_GETCOUNT, LB_INITSTORAGE);
     SendMessageW(Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 

@@ -418,22 +418,34 @@ TEST(DictionaryProgramStores, AMissingStoreIsNamedWithItsReasonAndEndsTheProgram
     EXPECT_EQ(boxes[0].icon, BoxIcon::Error);
 }
 
-TEST(DictionaryProgramStores, CtrlWEndsTheProgramWhileTheSindhiHeadwordsStillLoad) {
-    // Many Sindhi headwords, so their loading lasts well beyond the start of the test.
-    constexpr int kSindhi = 40000;
-    std::wstring source = L"en\tapple\n";
+TEST(DictionaryProgramStores, SplashShowsProgressAndCtrlWEndsTheProgramWhileTheSindhiHeadwordsStillLoad) {
+    // Many headwords, so the loading lasts well beyond the start of the test.
+    constexpr int kEnglish = 3000;
+    constexpr int kSindhi = 100000;
+    std::wstring source;
+    for (int i = 0; i < kEnglish; ++i)
+        source += L"en\t" + std::wstring(1, L"bdfhk"[i % 5]) + std::to_wstring(i) + L"\n";
     const std::wstring letters = L"\u0627\u0628\u067B\u062A\u067F\u067D\u062C\u0684\u0686\u0633";
     for (int i = 0; i < kSindhi; ++i) {
         std::wstring word;
         for (int n = i; n > 0 || word.empty(); n /= 10) word += letters[static_cast<size_t>(n % 10)];
-        source += L"sd\tapple\t" + word + L"\n";
+        source += L"sd\tb0\t" + word + L"\n";
     }
     InstallStore(source);
     Dictionary app;
+    // The splash window's caption names the first letter of the last headword read, in
+    // upper case.
+    std::wstring caption;
+    ASSERT_TRUE(WaitUntil([&] {
+        const HWND splash = app.Program().TopWindow(L"frmSplash");
+        caption = splash ? TextOf(GetDlgItem(splash, 1)) : L"";
+        return caption.size() == 31 && caption.find(L"Loading Data.. ") == 0;
+    }));
+    EXPECT_NE(std::wstring(L"BDFHK").find(caption[15]), std::wstring::npos) << Utf8(caption);
+    EXPECT_EQ(caption.substr(16), L" ..Please wait ");
     ASSERT_TRUE(app.WaitForStartUp(-1));
     const HWND sindhiList = Dictionary::Control(app.sindhi, ids::WordList);
-    const size_t loadedBefore = ListItems(sindhiList).size();
-    ASSERT_LT(loadedBefore, static_cast<size_t>(kSindhi));
+    ASSERT_LT(SendMessageW(sindhiList, LB_GETCOUNT, 0, 0), kSindhi);
     ASSERT_TRUE(SendChord({VK_CONTROL, 'W'}));
     DWORD exitCode = 99;
     ASSERT_TRUE(app.Program().WaitForExit(10000, &exitCode));
