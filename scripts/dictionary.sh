@@ -54,9 +54,11 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 dictionary=$!
 
 shot=$build/dictionary-screenshot.png
-# Up: the English-to-Sindhi window is the frame's maximised child, the splash is gone.
-for _ in $(seq 600); do
-  xwininfo -root -tree 2>/dev/null | grep -q 'English To Sindhi' && break
+# Up: the English-to-Sindhi window is the frame's maximised child and the splash window
+# (whose title is its progress caption) is gone.
+for _ in $(seq 3000); do
+  tree=$(xwininfo -root -tree 2>/dev/null || true)
+  grep -q 'English To Sindhi' <<<"$tree" && ! grep -q '"Loading Data' <<<"$tree" && break
   kill -0 "$dictionary" 2>/dev/null || { echo "dictionary: Dictionary.exe ended early" >&2; exit 1; }
   sleep 0.2
 done

@@ -2,6 +2,8 @@
 #include "win/PictureFonts.h"
 #include "win/Pictures.h"
 
+#include <string>
+
 namespace sindhikit::pictures {
 
 namespace {
@@ -45,12 +47,22 @@ HBITMAP CreateSplashPicture(int width, int height) {
     Band(dc, unit * 3, unit / 3 + 1, width);
     Band(dc, unit * 19, unit / 3 + 1, width);
 
-    PictureFont sindhiFont(ArabicFace(), unit * 3, true, true);
+    // The Sindhi title as large as fits the width.
+    const std::wstring title = L"\u0633\u0646\u068C\u064A \u068A\u06AA\u0634\u0646\u0631\u064A";
+    int titleHeight = unit * 3;
+    for (; titleHeight > unit; --titleHeight) {
+        PictureFont trial(ArabicFace(), titleHeight, true, true);
+        HGDIOBJ old = SelectObject(dc, trial.Get());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
+        SelectObject(dc, old);
+        if (extent.cx <= width * 9 / 10) break;
+    }
+    PictureFont sindhiFont(ArabicFace(), titleHeight, true, true);
     PictureFont titleFont(LatinFace(), unit * 2, true);
     PictureFont subtitleFont(LatinFace(), unit, false);
     // "Sindhi dictionary" in Sindhi.
-    DrawCentred(dc, L"\u0633\u0646\u068C\u064A \u068A\u06AA\u0634\u0646\u0631\u064A",
-                RECT{0, unit * 5, width, unit * 10}, sindhiFont.Get(), kTitle, true);
+    DrawCentred(dc, title, RECT{0, unit * 5, width, unit * 10}, sindhiFont.Get(), kTitle, true);
     DrawCentred(dc, L"Dictionary", RECT{0, unit * 11, width, unit * 14}, titleFont.Get(), kTitle, false);
     DrawCentred(dc, L"English \u2194 Sindhi", RECT{0, unit * 14, width, unit * 16}, subtitleFont.Get(), kSubtitle,
                 false);

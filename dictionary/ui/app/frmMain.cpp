@@ -151,8 +151,12 @@ int frmMain::Load() {
     const LoadingServices loading{DoEvents, hwnd_};
     controls::Label* progress = splash ? splash->Label1.get() : nullptr;
     LoadEnglishHeadwords([this] { return english_.get(); },
-                         [progress](const std::wstring& caption) {
-                             if (progress) progress->SetCaption(caption);
+                         [&splash, progress](const std::wstring& caption) {
+                             if (!progress || caption == progress->Caption()) return;
+                             progress->SetCaption(caption);
+                             // The window's own text says the same, for screen readers
+                             // and window lists.
+                             SetWindowTextW(splash->Hwnd(), caption.c_str());
                          },
                          loading);
     DoEvents();

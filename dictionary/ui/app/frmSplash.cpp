@@ -8,6 +8,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"frmSplash";
 constexpr int kLabel1 = 1;
+constexpr wchar_t kInitialCaption[] = L"Loading Data....Please wait ";
 
 }  // namespace
 
@@ -26,8 +27,8 @@ std::unique_ptr<frmSplash> frmSplash::Show(HWND owner) {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     splash->picture_ = sindhikit::pictures::CreateSplashPicture(width, height);
     // Owned by the main window: above it, and no taskbar button of its own.
-    splash->hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP | WS_CLIPCHILDREN, left, top, width,
-                                    height, owner, nullptr, instance, nullptr);
+    splash->hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, kInitialCaption, WS_POPUP | WS_CLIPCHILDREN, left,
+                                    top, width, height, owner, nullptr, instance, nullptr);
     if (!splash->hwnd_) return splash;
     SetWindowLongPtrW(splash->hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(splash.get()));
     splash->Label1 =

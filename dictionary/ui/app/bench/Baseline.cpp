@@ -1,6 +1,7 @@
 // The baseline of the start-up benchmark: a bare program that shows a window and adds the
 // same headwords to a list box and a combo box, the English ones and then the Sindhi ones,
-// with no store, no yields and no progress. It writes the moments (performance counter)
+// with no store, no yields and no progress, in the quickest way the controls allow (drawing
+// off while they fill, one redraw at the end). It writes the moments (performance counter)
 // when each set is in and painted to the file named by its third argument.
 // Usage: dictionary_baseline ENGLISH.txt SINDHI.txt TIMES.txt   (UTF-8, one headword a line)
 #include <windows.h>
@@ -37,10 +38,17 @@ HWND Child(HWND parent, const wchar_t* cls, DWORD style, int x, int y, int w, in
 }
 
 void Fill(HWND list, HWND combo, const std::vector<std::wstring>& words) {
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(combo, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_INITSTORAGE, words.size(), 0);
+    SendMessageW(combo, CB_INITSTORAGE, words.size(), 0);
     for (const auto& w : words) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(w.c_str()));
     }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(combo, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(GetParent(list), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     UpdateWindow(GetParent(list));
 }
 
