@@ -2,6 +2,8 @@
 #include "win/PictureFonts.h"
 #include "win/Pictures.h"
 
+#include <usp10.h>
+
 #include <string>
 
 namespace sindhikit::pictures {
@@ -25,6 +27,32 @@ void FillGradient(HDC dc, int width, int height) {
     v[1].Blue = static_cast<COLOR16>(GetBValue(kBottom) << 8);
     GRADIENT_RECT r{0, 1};
     GradientFill(dc, v, 2, &r, 1, GRADIENT_FILL_RECT_V);
+}
+
+// The width of the text as the script engine shapes it: joined Arabic letters are
+// narrower than the sum of their separate forms that plain text measuring adds up.
+int ShapedWidth(HDC dc, const std::wstring& text, HFONT font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    SCRIPT_STRING_ANALYSIS analysis = nullptr;
+    int width = 0;
+    if (SUCCEEDED(ScriptStringAnalyse(dc, text.c_str(), static_cast<int>(text.size()), 0, -1, SSA_GLYPHS | SSA_FALLBACK,
+                                      0, nullptr, nullptr, nullptr, nullptr, nullptr, &analysis))) {
+        if (const SIZE* size = ScriptString_pSize(analysis)) width = size->cx;
+        ScriptStringFree(&analysis);
+    }
+    SelectObject(dc, old);
+    return width;
+}
+
+// Arabic text centred on its shaped width.
+void DrawArabicCentred(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF colour) {
+    const int width = ShapedWidth(dc, text, font);
+    if (width > 0 && width < rect.right - rect.left) {
+        rect.left += (rect.right - rect.left - width) / 2;
+        DrawAligned(dc, text, rect, font, colour, DT_LEFT | DT_VCENTER);
+    } else {
+        DrawCentred(dc, text, rect, font, colour, false);
+    }
 }
 
 void Band(HDC dc, int top, int height, int width) {
@@ -52,22 +80,18 @@ HBITMAP CreateSplashPicture(int width, int height) {
     int titleHeight = unit * 3;
     for (; titleHeight > unit; --titleHeight) {
         PictureFont trial(ArabicFace(), titleHeight, true, true);
-        HGDIOBJ old = SelectObject(dc, trial.Get());
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);
-        SelectObject(dc, old);
-        if (extent.cx <= width * 9 / 10) break;
+        if (ShapedWidth(dc, title, trial.Get()) <= width * 9 / 10) break;
     }
     PictureFont sindhiFont(ArabicFace(), titleHeight, true, true);
     PictureFont titleFont(LatinFace(), unit * 2, true);
     PictureFont subtitleFont(LatinFace(), unit, false);
     // "Sindhi dictionary" in Sindhi.
-    DrawCentred(dc, title, RECT{0, unit * 5, width, unit * 10}, sindhiFont.Get(), kTitle, true);
+    DrawArabicCentred(dc, title, RECT{0, unit * 5, width, unit * 10}, sindhiFont.Get(), kTitle);
     DrawCentred(dc, L"Dictionary", RECT{0, unit * 11, width, unit * 14}, titleFont.Get(), kTitle, false);
     DrawCentred(dc, L"English \u2194 Sindhi", RECT{0, unit * 14, width, unit * 16}, subtitleFont.Get(), kSubtitle,
                 false);
-    DrawCentred(dc, L"\u0627\u0646\u06AF\u0631\u064A\u0632\u064A \u2194 \u0633\u0646\u068C\u064A",
-                RECT{0, unit * 16, width, unit * 18}, subtitleFont.Get(), kSubtitle, true);
+    DrawArabicCentred(dc, L"\u0627\u0646\u06AF\u0631\u064A\u0632\u064A \u2194 \u0633\u0646\u068C\u064A",
+                      RECT{0, unit * 16, width, unit * 18}, subtitleFont.Get(), kSubtitle);
     GdiFlush();
     return canvas.Release();
 }
