@@ -2,20 +2,11 @@
 
 #include <commctrl.h>
 
-#include "ListStorage.h"
-
-#include <vector>
+#include "ListMessages.h"
 
 namespace dictionary::controls {
 
 namespace {
-
-std::wstring WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-    return text;
-}
 
 struct Busy {
     int& depth;
@@ -77,12 +68,7 @@ int ComboBox::ListCount() const {
 }
 
 std::wstring ComboBox::ItemText(int index) const {
-    const LRESULT length = SendMessageW(Hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(Hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    return ItemTextOf(Hwnd(), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 void ComboBox::Clear() {

@@ -74,6 +74,9 @@ Control* ControlOf(HWND hwnd);
 // WM_CTLCOLOR messages to the control they concern. Answers whether one handled it.
 bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+// A window's text (GetWindowTextW).
+std::wstring WindowText(HWND hwnd);
+
 // Creates a child window for a control: visible, clipping its siblings, with the id.
 HWND CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle, int id);
 

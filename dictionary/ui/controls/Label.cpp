@@ -32,10 +32,7 @@ std::unique_ptr<Label> Label::Create(HWND parent, int id, const std::wstring& ca
 Label::Label(HWND hwnd, LabelLook look) : Control(hwnd, look.showsSindhi), look_(look) {}
 
 std::wstring Label::Caption() const {
-    const int length = GetWindowTextLengthW(Hwnd());
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Hwnd(), text.data(), length + 1)));
-    return text;
+    return WindowText(Hwnd());
 }
 
 void Label::SetCaption(const std::wstring& caption) {

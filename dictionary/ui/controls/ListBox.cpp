@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ListStorage.h"
+#include "ListMessages.h"
 
 namespace dictionary::controls {
 
@@ -47,12 +47,7 @@ int ListBox::ListCount() const {
 }
 
 std::wstring ListBox::ItemText(int index) const {
-    const LRESULT length = SendMessageW(Hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(Hwnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    return ItemTextOf(Hwnd(), LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 void ListBox::Clear() {

@@ -18,10 +18,7 @@ TextBox::TextBox(HWND hwnd, TextBoxLook look) : Control(hwnd, look.rightToLeft),
 }
 
 std::wstring TextBox::Text() const {
-    const int length = GetWindowTextLengthW(Hwnd());
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Hwnd(), text.data(), length + 1)));
-    return text;
+    return WindowText(Hwnd());
 }
 
 void TextBox::SetText(const std::wstring& text) {

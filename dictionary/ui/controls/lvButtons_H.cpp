@@ -13,10 +13,7 @@ std::unique_ptr<lvButtons_H> lvButtons_H::Create(HWND parent, int id, const std:
 lvButtons_H::lvButtons_H(HWND hwnd) : Control(hwnd, false) {}
 
 std::wstring lvButtons_H::Caption() const {
-    const int length = GetWindowTextLengthW(Hwnd());
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(Hwnd(), text.data(), length + 1)));
-    return text;
+    return WindowText(Hwnd());
 }
 
 void lvButtons_H::SetCaption(const std::wstring& caption) {
