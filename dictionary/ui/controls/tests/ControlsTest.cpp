@@ -45,22 +45,14 @@ class ControlsTest : public ::testing::Test {
                                   GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(parent_);
         // The parent hands the controls their notifications, as the lookup windows do.
-        SetWindowSubclassProc();
+        SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ParentProc));
     }
     void TearDown() override { DestroyWindow(parent_); }
 
-    void SetWindowSubclassProc() {
-        SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
-                              LRESULT result = 0;
-                              if (ReflectToControl(m, w, l, result)) return result;
-                              return DefWindowProcW(h, m, w, l);
-                          }));
-    }
-
-    static std::wstring Text(HWND hwnd) {
-        wchar_t buffer[256] = {};
-        GetWindowTextW(hwnd, buffer, 256);
-        return buffer;
+    static LRESULT CALLBACK ParentProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+        LRESULT result = 0;
+        if (ReflectToControl(m, w, l, result)) return result;
+        return DefWindowProcW(h, m, w, l);
     }
 
     HWND parent_ = nullptr;
