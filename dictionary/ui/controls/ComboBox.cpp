@@ -29,7 +29,8 @@ ComboBox::ComboBox(HWND hwnd, bool rightToLeft) : Control(hwnd, rightToLeft) {
     info.cbSize = sizeof(info);
     GetComboBoxInfo(hwnd, &info);
     edit_ = info.hwndItem;
-    SetWindowSubclass(edit_, EditProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    Register(edit_);
+    SubclassWindow(edit_, EditProc);
 }
 
 std::wstring ComboBox::Text() const {
@@ -130,7 +131,7 @@ LRESULT ComboBox::OnChar(HWND edit, WPARAM wParam, LPARAM lParam) {
     LRESULT result;
     {
         Busy busy(busy_);
-        result = DefSubclassProc(edit, WM_CHAR, static_cast<WPARAM>(code & 0xFFFF), lParam);
+        result = CallPrevious(edit, WM_CHAR, static_cast<WPARAM>(code & 0xFFFF), lParam);
         if (code >= 0x20)
             CompleteTypedText();
         else
@@ -140,8 +141,9 @@ LRESULT ComboBox::OnChar(HWND edit, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT CALLBACK ComboBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<ComboBox*>(data);
+LRESULT CALLBACK ComboBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = dynamic_cast<ComboBox*>(ControlOf(edit));
+    if (!self) return CallPrevious(edit, message, wParam, lParam);
     switch (message) {
         case WM_CHAR:
             return self->OnChar(edit, wParam, lParam);
@@ -149,13 +151,10 @@ LRESULT CALLBACK ComboBox::EditProc(HWND edit, UINT message, WPARAM wParam, LPAR
             int keyCode = static_cast<int>(wParam);
             if (self->KeyUp) self->KeyUp(keyCode);
             if (keyCode == 0) return 0;
-            return DefSubclassProc(edit, message, static_cast<WPARAM>(keyCode), lParam);
+            return CallPrevious(edit, message, static_cast<WPARAM>(keyCode), lParam);
         }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(edit, EditProc, 0);
-            break;
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return CallPrevious(edit, message, wParam, lParam);
 }
 
 bool ComboBox::Reflect(UINT message, WPARAM wParam, LPARAM, LRESULT&) {

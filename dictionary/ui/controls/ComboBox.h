@@ -42,7 +42,7 @@ class ComboBox : public Control {
 
  private:
     ComboBox(HWND hwnd, bool rightToLeft);
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT OnChar(HWND edit, WPARAM wParam, LPARAM lParam);
     void CompleteTypedText();
     int FindExact(const std::wstring& text);

@@ -1,6 +1,7 @@
 #include "Control.h"
 
 #include <cmath>
+#include <unordered_map>
 
 #include "ControlFont.h"
 #include "Twips.h"
@@ -9,7 +10,13 @@ namespace dictionary::controls {
 
 namespace {
 
-constexpr wchar_t kControlProperty[] = L"SindhiKit.Control";
+// The controls by window handle. Window properties would do the same, but under Wine
+// each property read is a round trip to its server, and the controls are looked up on
+// every message.
+std::unordered_map<HWND, Control*>& Registry() {
+    static std::unordered_map<HWND, Control*> controls;
+    return controls;
+}
 
 const tavrocodes::windows::Dpi& ScreenDpi() {
     static const tavrocodes::windows::Dpi dpi = tavrocodes::windows::Dpi::OfScreen();
@@ -27,15 +34,13 @@ int TwipsToPixelsY(float twips) {
 }
 
 Control::Control(HWND hwnd, bool showsSindhi) : hwnd_(hwnd), showsSindhi_(showsSindhi) {
-    SetPropW(hwnd_, kControlProperty, this);
+    Registry()[hwnd_] = this;
     RebuildFont();
 }
 
 Control::~Control() {
-    if (IsWindow(hwnd_)) {
-        RemovePropW(hwnd_, kControlProperty);
-        DestroyWindow(hwnd_);
-    }
+    Forget();
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
     if (font_) DeleteObject(font_);
 }
 
@@ -87,7 +92,38 @@ bool Control::Reflect(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 Control* ControlOf(HWND hwnd) {
-    return hwnd ? static_cast<Control*>(GetPropW(hwnd, kControlProperty)) : nullptr;
+    const auto found = Registry().find(hwnd);
+    return found == Registry().end() ? nullptr : found->second;
+}
+
+void Control::Register(HWND part) {
+    Registry()[part] = this;
+}
+
+void Control::Forget() {
+    for (auto it = Registry().begin(); it != Registry().end();)
+        it = it->second == this ? Registry().erase(it) : std::next(it);
+}
+
+namespace {
+// The window procedures the subclassed windows had (read on every message: no property).
+std::unordered_map<HWND, WNDPROC>& PreviousProcedures() {
+    static std::unordered_map<HWND, WNDPROC> procedures;
+    return procedures;
+}
+}  // namespace
+
+void SubclassWindow(HWND hwnd, WNDPROC procedure) {
+    PreviousProcedures()[hwnd] =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto found = PreviousProcedures().find(hwnd);
+    if (found == PreviousProcedures().end()) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const WNDPROC previous = found->second;
+    if (message == WM_NCDESTROY) PreviousProcedures().erase(found);
+    return CallWindowProcW(previous, hwnd, message, wParam, lParam);
 }
 
 bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

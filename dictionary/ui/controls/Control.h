@@ -52,11 +52,14 @@ class Control {
  protected:
     Control(HWND hwnd, bool showsSindhi);
     HFONT Font() const { return font_; }
+    // A window that is part of the control (a combo box's edit) answers to it too.
+    void Register(HWND part);
     // The font changed: the default hands it to the window with WM_SETFONT.
     virtual void FontChanged();
 
  private:
     void RebuildFont();
+    void Forget();
 
     HWND hwnd_;
     bool showsSindhi_;
@@ -73,6 +76,12 @@ Control* ControlOf(HWND hwnd);
 // For a parent window's procedure: hands WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM and the
 // WM_CTLCOLOR messages to the control they concern. Answers whether one handled it.
 bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// Subclassing by the window procedure itself: `procedure` sees every message first and
+// passes it on with CallPrevious (the window's earlier procedure, forgotten at
+// WM_NCDESTROY).
+void SubclassWindow(HWND hwnd, WNDPROC procedure);
+LRESULT CallPrevious(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A window's text (GetWindowTextW).
 std::wstring WindowText(HWND hwnd);

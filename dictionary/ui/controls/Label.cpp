@@ -32,11 +32,12 @@ std::unique_ptr<Label> Label::Create(HWND parent, int id, const std::wstring& ca
 Label::Label(HWND hwnd, LabelLook look) : Control(hwnd, look.showsSindhi), look_(look) {}
 
 std::wstring Label::Caption() const {
-    return WindowText(Hwnd());
+    return caption_;
 }
 
 void Label::SetCaption(const std::wstring& caption) {
-    if (caption == Caption()) return;
+    if (caption == caption_) return;
+    caption_ = caption;
     SetWindowTextW(Hwnd(), caption.c_str());
     FitCaption();
     InvalidateRect(Hwnd(), nullptr, FALSE);

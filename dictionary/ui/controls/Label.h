@@ -46,6 +46,7 @@ class Label : public Control {
     void FitCaption();
 
     LabelLook look_;
+    std::wstring caption_;  // kept here too: the loading loop compares it on every row
 };
 
 }  // namespace dictionary::controls

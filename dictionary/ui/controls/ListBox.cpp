@@ -18,7 +18,7 @@ std::unique_ptr<ListBox> ListBox::Create(HWND parent, int id, ListLook look) {
 }
 
 ListBox::ListBox(HWND hwnd, ListLook look) : Control(hwnd, look == ListLook::RightToLeft), look_(look) {
-    SetWindowSubclass(hwnd, ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SubclassWindow(hwnd, ListProc);
 }
 
 void ListBox::FontChanged() {
@@ -77,8 +77,9 @@ void ListBox::MatchFirstLetter(wchar_t letter) {
     if (found != LB_ERR) SetListIndex(static_cast<int>(found));
 }
 
-LRESULT CALLBACK ListBox::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<ListBox*>(data);
+LRESULT CALLBACK ListBox::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = dynamic_cast<ListBox*>(ControlOf(hwnd));
+    if (!self) return CallPrevious(hwnd, message, wParam, lParam);
     switch (message) {
         case WM_CHAR: {
             int code = static_cast<int>(wParam & 0xFFFF);
@@ -90,13 +91,13 @@ LRESULT CALLBACK ListBox::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             int keyCode = static_cast<int>(wParam);
             if (self->KeyUp) self->KeyUp(keyCode);
             if (keyCode == 0) return 0;
-            return DefSubclassProc(hwnd, message, static_cast<WPARAM>(keyCode), lParam);
+            return CallPrevious(hwnd, message, static_cast<WPARAM>(keyCode), lParam);
         }
         case WM_LBUTTONDOWN:
             self->clickPending_ = true;
             break;
         case WM_LBUTTONUP: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            const LRESULT result = CallPrevious(hwnd, message, wParam, lParam);
             if (self->clickPending_) {
                 self->clickPending_ = false;
                 self->SelectionMayHaveChanged();
@@ -110,11 +111,8 @@ LRESULT CALLBACK ListBox::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
                 return TRUE;
             }
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, ListProc, 0);
-            break;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallPrevious(hwnd, message, wParam, lParam);
 }
 
 void ListBox::DrawItem(const DRAWITEMSTRUCT& item) const {

@@ -42,7 +42,7 @@ class ListBox : public Control {
 
  private:
     ListBox(HWND hwnd, ListLook look);
-    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM);
     void MatchFirstLetter(wchar_t letter);
     void SelectionMayHaveChanged();
     void DrawItem(const DRAWITEMSTRUCT& item) const;
