@@ -35,6 +35,13 @@ double ScaleOf(PictureSize size, PictureSize design) {
     return std::min(size.width / static_cast<double>(design.width), size.height / static_cast<double>(design.height));
 }
 
+GuidePicture BlankGuide(PictureSize size) {
+    GuidePicture picture;
+    picture.scene.size = size;
+    picture.scene.ground = kPaper;
+    return picture;
+}
+
 void AddTitleBand(Scene& scene, const PixelRect& band, double s) {
     AddShape(scene, ShapeKind::Fill, band, kBand);
     const int margin = Px(6 * s);
@@ -80,10 +87,8 @@ std::u16string PhoneticCharacters() {
 }
 
 GuidePicture BuildPhoneticAlphabetPicture(PictureSize size) {
-    GuidePicture picture;
+    GuidePicture picture = BlankGuide(size);
     Scene& scene = picture.scene;
-    scene.size = size;
-    scene.ground = kPaper;
     const double s = ScaleOf(size, kAlphabetDesign);
     const int margin = std::max(1, Px(4 * s));
     const PixelRect band{0, 0, size.width, Px(46 * s)};
@@ -122,10 +127,8 @@ GuidePicture BuildPhoneticAlphabetPicture(PictureSize size) {
 }
 
 GuidePicture BuildPhoneticDigitsPicture(PictureSize size) {
-    GuidePicture picture;
+    GuidePicture picture = BlankGuide(size);
     Scene& scene = picture.scene;
-    scene.size = size;
-    scene.ground = kPaper;
     const double s = ScaleOf(size, kDigitsDesign);
     const int margin = std::max(1, Px(3 * s));
     const auto& digits = SindhiDigits();

@@ -10,6 +10,7 @@
 
 #include "gui/Pixels.h"
 #include "gui/Screenshot.h"
+#include "tests/OwnedBitmap.h"
 #include "tests/ReferenceScenes.h"
 #include "win/DibCanvas.h"
 #include "win/PictureFonts.h"
@@ -22,11 +23,6 @@ using sindhikit::guitest::Pixels;
 using sindhikit::guitest::ReadBitmap;
 
 namespace {
-
-struct BitmapDeleter {
-    void operator()(HBITMAP__* b) const { DeleteObject(b); }
-};
-using Bitmap = std::unique_ptr<HBITMAP__, BitmapDeleter>;
 
 std::string Utf8(const std::u16string& s) {
     const std::wstring w = Wide(s);
