@@ -40,6 +40,41 @@ int Overhang(const TextItem& item, int pixelHeight) {
     return static_cast<int>(std::ceil(pixelHeight * (IsRightToLeft(item) ? 0.15 : 0.08)));
 }
 
+bool Fits(const TextItem& item, SIZE size, int pixelHeight) {
+    return size.cx + 2 * Overhang(item, pixelHeight) <= item.box.Width() && size.cy <= item.box.Height();
+}
+
+// Where `item` lies when drawn at `pixelHeight`.
+PlacedText PlaceTextAt(HDC dc, const TextItem& item, int pixelHeight) {
+    const SIZE size = Measure(dc, item, pixelHeight);
+    const int boxWidth = item.box.Width(), boxHeight = item.box.Height(), room = Overhang(item, pixelHeight);
+    PlacedText placed;
+    placed.pixelHeight = pixelHeight;
+    placed.fits = size.cx > 0 && Fits(item, size, pixelHeight) && pixelHeight >= item.minPixelHeight;
+    int x = item.box.left + (boxWidth - size.cx) / 2;
+    if (item.align == TextAlign::Left) x = item.box.left + room;
+    if (item.align == TextAlign::Right) x = item.box.right - room - size.cx;
+    const int y = item.box.top + (boxHeight - size.cy) / 2;
+    placed.extent = {x, y, x + size.cx, y + size.cy};
+    return placed;
+}
+
+// The largest em height from the item's own down to its minimum at which it fits.
+int FittingHeight(HDC dc, const TextItem& item) {
+    const int boxWidth = item.box.Width(), boxHeight = item.box.Height();
+    int height = item.pixelHeight;
+    SIZE size = Measure(dc, item, height);
+    if (Fits(item, size, height)) return height;
+    // Text scales nearly in proportion with its em height: jump close to the size that fits,
+    // then step down to it.
+    const double ratio = std::min(boxWidth / std::max(1.0, static_cast<double>(size.cx + 2 * Overhang(item, height))),
+                                  boxHeight / std::max(1.0, static_cast<double>(size.cy)));
+    height = std::clamp(static_cast<int>(height * ratio) + 1, item.minPixelHeight, item.pixelHeight);
+    size = Measure(dc, item, height);
+    while (!Fits(item, size, height) && height > item.minPixelHeight) size = Measure(dc, item, --height);
+    return height;
+}
+
 void DrawShape(HDC dc, const Shape& shape) {
     const RECT r = Rect(shape.rect);
     switch (shape.kind) {
@@ -88,39 +123,6 @@ const std::wstring& FaceFor(TextFace face) {
             break;
     }
     return LatinFace();
-}
-
-PlacedText PlaceTextAt(HDC dc, const TextItem& item, int pixelHeight) {
-    const SIZE size = Measure(dc, item, pixelHeight);
-    const int boxWidth = item.box.Width(), boxHeight = item.box.Height(), room = Overhang(item, pixelHeight);
-    PlacedText placed;
-    placed.pixelHeight = pixelHeight;
-    placed.fits =
-        size.cx > 0 && size.cx + 2 * room <= boxWidth && size.cy <= boxHeight && pixelHeight >= item.minPixelHeight;
-    int x = item.box.left + (boxWidth - size.cx) / 2;
-    if (item.align == TextAlign::Left) x = item.box.left + room;
-    if (item.align == TextAlign::Right) x = item.box.right - room - size.cx;
-    const int y = item.box.top + (boxHeight - size.cy) / 2;
-    placed.extent = {x, y, x + size.cx, y + size.cy};
-    return placed;
-}
-
-int FittingHeight(HDC dc, const TextItem& item) {
-    const int boxWidth = item.box.Width(), boxHeight = item.box.Height();
-    auto fits = [&](SIZE size, int height) {
-        return size.cx + 2 * Overhang(item, height) <= boxWidth && size.cy <= boxHeight;
-    };
-    int height = item.pixelHeight;
-    SIZE size = Measure(dc, item, height);
-    if (fits(size, height)) return height;
-    // Text scales nearly in proportion with its em height: jump close to the size that fits,
-    // then step down to it.
-    const double ratio = std::min(boxWidth / std::max(1.0, static_cast<double>(size.cx + 2 * Overhang(item, height))),
-                                  boxHeight / std::max(1.0, static_cast<double>(size.cy)));
-    height = std::clamp(static_cast<int>(height * ratio) + 1, item.minPixelHeight, item.pixelHeight);
-    size = Measure(dc, item, height);
-    while (!fits(size, height) && height > item.minPixelHeight) size = Measure(dc, item, --height);
-    return height;
 }
 
 std::vector<PlacedText> PlaceTexts(HDC dc, const Scene& scene) {
