@@ -1,8 +1,7 @@
 #include "win/DibCanvas.h"
 #include "win/PictureFonts.h"
 #include "win/Pictures.h"
-
-#include <usp10.h>
+#include "win/ShapedLine.h"
 
 #include <string>
 
@@ -29,30 +28,33 @@ void FillGradient(HDC dc, int width, int height) {
     GradientFill(dc, v, 2, &r, 1, GRADIENT_FILL_RECT_V);
 }
 
-// The width of the text as the script engine shapes it: joined Arabic letters are
-// narrower than the sum of their separate forms that plain text measuring adds up.
+// The width of an Arabic line as the script engine shapes it: joined letters are narrower
+// than the sum of their separate forms that plain text measuring adds up.
 int ShapedWidth(HDC dc, const std::wstring& text, HFONT font) {
     HGDIOBJ old = SelectObject(dc, font);
-    SCRIPT_STRING_ANALYSIS analysis = nullptr;
     int width = 0;
-    if (SUCCEEDED(ScriptStringAnalyse(dc, text.c_str(), static_cast<int>(text.size()), 0, -1, SSA_GLYPHS | SSA_FALLBACK,
-                                      0, nullptr, nullptr, nullptr, nullptr, nullptr, &analysis))) {
-        if (const SIZE* size = ScriptString_pSize(analysis)) width = size->cx;
-        ScriptStringFree(&analysis);
+    {
+        ShapedLine line(dc, text, true);
+        if (line.Ok()) width = line.Size().cx;
     }
     SelectObject(dc, old);
     return width;
 }
 
-// Arabic text centred on its shaped width.
+// An Arabic line centred in `rect` on its shaped size.
 void DrawArabicCentred(HDC dc, const std::wstring& text, RECT rect, HFONT font, COLORREF colour) {
-    const int width = ShapedWidth(dc, text, font);
-    if (width > 0 && width < rect.right - rect.left) {
-        rect.left += (rect.right - rect.left - width) / 2;
-        DrawAligned(dc, text, rect, font, colour, DT_LEFT | DT_VCENTER);
-    } else {
-        DrawCentred(dc, text, rect, font, colour, false);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    {
+        ShapedLine line(dc, text, true);
+        if (line.Ok()) {
+            const SIZE size = line.Size();
+            line.Draw(rect.left + (rect.right - rect.left - size.cx) / 2,
+                      rect.top + (rect.bottom - rect.top - size.cy) / 2);
+        }
     }
+    SelectObject(dc, old);
 }
 
 void Band(HDC dc, int top, int height, int width) {

@@ -3,6 +3,8 @@
 #include "ControlIds.h"
 #include "EnglishToSindhi.h"
 #include "WideText.h"
+#include "layout/LookupBanner.h"
+#include "win/Pictures.h"
 
 namespace dictionary {
 
@@ -30,6 +32,9 @@ void frmEnglish2Sindhi::Load() {
     lvButtons_H1 = lvButtons_H::Create(w, ids::lvButtons_H1, L"Go");
     lvButtons_H1->SetFont(kWindowFont, kWindowFontSize, true);
     Picture1 = Picture::Create(w, ids::Picture1, kBackground);
+    Picture1->SetPicture(sindhikit::pictures::CreateLookupBannerPicture(
+        {TwipsToPixelsX(sindhikit::pictures::kLookupBannerTwips.width),
+         TwipsToPixelsY(sindhikit::pictures::kLookupBannerTwips.height)}));
     Label5 = Label::Create(w, ids::Label5, L"Darvel", {.background = std::nullopt, .align = Align::Right});
     Label5->SetFont(kWindowFont, kWindowFontSize, true);
     Label4 = Label::Create(w, ids::Label4, L"", {.background = kOrange});

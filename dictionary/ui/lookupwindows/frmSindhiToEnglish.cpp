@@ -3,6 +3,8 @@
 #include "ControlIds.h"
 #include "SindhiToEnglish.h"
 #include "WideText.h"
+#include "layout/LookupBanner.h"
+#include "win/Pictures.h"
 #include "keymaps/KeyMap.h"
 
 namespace dictionary {
@@ -31,6 +33,9 @@ std::unique_ptr<frmSindhiToEnglish> frmSindhiToEnglish::Create(HWND mdiClient, S
 void frmSindhiToEnglish::Load() {
     const HWND w = Hwnd();
     Picture1 = Picture::Create(w, ids::Picture1, kBackground);
+    Picture1->SetPicture(sindhikit::pictures::CreateLookupBannerPicture(
+        {TwipsToPixelsX(sindhikit::pictures::kLookupBannerTwips.width),
+         TwipsToPixelsY(sindhikit::pictures::kLookupBannerTwips.height)}));
     Label5 =
         Label::Create(w, ids::Label5, L"Darvel", {.background = std::nullopt, .align = Align::Right, .autoSize = true});
     Label5->SetFont(kWindowFont, kWindowFontSize, true);
