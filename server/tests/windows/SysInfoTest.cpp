@@ -47,11 +47,7 @@ std::string TempFolder(const char* name) {
 // The stand-in tool writes "<its own path>.ran" when it starts.
 bool WaitForRun(const std::string& tool) {
     const std::string marker = tool + ".ran";
-    for (int i = 0; i < 100; ++i) {
-        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-        Sleep(50);
-    }
-    return false;
+    return PumpUntil([&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
 class SysInfo : public ::testing::Test {
@@ -69,12 +65,11 @@ class SysInfo : public ::testing::Test {
     std::vector<RecordedMessageBox> PressSystemInfo() {
         MessageBoxWatcher watcher;
         EXPECT_EQ(showAbout(), S_OK);
-        PumpFor(50);
+        PumpPending();
         HWND about = AboutWindow();
         EXPECT_TRUE(about);
         if (!about) return {};
-        Click(GetDlgItem(about, cmdSysInfo));
-        PumpFor(100);
+        Click(GetDlgItem(about, cmdSysInfo));  // a message box is answered before the click returns
         EXPECT_TRUE(IsWindow(about)) << "System Info leaves the window open";
         return watcher.Boxes();
     }
