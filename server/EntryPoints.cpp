@@ -4,11 +4,14 @@
 
 #include "ClassFactory.h"
 #include "ServerModule.h"
+#include "ServerWindows.h"
 #include "TavroCodes_h.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         tavrocodes::SetModuleHandle(instance);
+        // The windows hold the module while they are open (DllCanUnloadNow).
+        tavrocodes::windows::SetModuleLock(tavrocodes::LockModule);
         DisableThreadLibraryCalls(instance);
     }
     return TRUE;

@@ -17,7 +17,8 @@ HRESULT showSorting();
 HRESULT showAbout();
 
 // Called with true when one of the windows opens and with false when it has closed, so
-// the module that holds the windows' code is not unloaded under them.
+// the module that holds the windows' code is not unloaded under them. Set once, when the
+// module loads.
 void SetModuleLock(void (*lock)(bool));
 
 // The title of the server's message boxes.
