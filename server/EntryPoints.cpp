@@ -5,6 +5,7 @@
 #include "ClassFactory.h"
 #include "ServerModule.h"
 #include "ServerWindows.h"
+#include "TavroCodeObject.h"
 #include "TavroCodes_h.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -25,5 +26,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
 }
 
 STDAPI DllCanUnloadNow() {
-    return tavrocodes::ModuleInUse() ? S_FALSE : S_OK;
+    if (tavrocodes::ModuleInUse()) return S_FALSE;
+    tavrocodes::TavroCodeObject::ReleaseSharedTypeInfo();  // nothing of the module is left in use
+    return S_OK;
 }
