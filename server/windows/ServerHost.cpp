@@ -24,4 +24,13 @@ const sindhikit::winui::WindowHost& ServerHost() {
     return host;
 }
 
+HRESULT LoadAndShow(sindhikit::winui::SingleWindow& window, const std::function<HWND()>& create) {
+    if (!window.Load(create)) {
+        const DWORD error = GetLastError();
+        return error ? HRESULT_FROM_WIN32(error) : E_FAIL;
+    }
+    window.Show();
+    return S_OK;
+}
+
 }  // namespace tavrocodes::windows

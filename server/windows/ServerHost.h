@@ -3,10 +3,19 @@
 // module while one of them is open.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
+
+#include "winui/SingleWindow.h"
 #include "winui/WindowHost.h"
 
 namespace tavrocodes::windows {
 
 const sindhikit::winui::WindowHost& ServerHost();
+
+// Loads the window with `create` unless it is open, then shows it in front. A failure
+// to load it is the answer, as showSorting and showAbout give it to the macro.
+HRESULT LoadAndShow(sindhikit::winui::SingleWindow& window, const std::function<HWND()>& create);
 
 }  // namespace tavrocodes::windows

@@ -129,18 +129,12 @@ INT_PTR CALLBACK frmAboutProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 HRESULT showAbout() {
-    const bool loaded = t_frmAbout.Load([] {
+    return LoadAndShow(t_frmAbout, [] {
         // The caption is set on load; the template's is only a placeholder.
         HWND dlg = CreateModelessDialog(ServerHost(), {L"About", Frame::FixedDialog, {7350, 5850}}, frmAboutProc);
         if (dlg) CentreOnScreen(dlg);
         return dlg;
     });
-    if (!loaded) {
-        const DWORD error = GetLastError();
-        return error ? HRESULT_FROM_WIN32(error) : E_FAIL;
-    }
-    t_frmAbout.Show();
-    return S_OK;
 }
 
 }  // namespace tavrocodes::windows

@@ -37,17 +37,11 @@ LRESULT CALLBACK frmSortOrderProc(HWND window, UINT message, WPARAM wParam, LPAR
 }  // namespace
 
 HRESULT showSorting() {
-    const bool loaded = t_frmSortOrder.Load([]() -> HWND {
+    return LoadAndShow(t_frmSortOrder, []() -> HWND {
         if (!RegisterWindowClass(kSortOrderClass, frmSortOrderProc, GetSysColorBrush(COLOR_BTNFACE))) return nullptr;
         return CreateModelessWindow(ServerHost(), {kSortOrderCaption, Frame::FixedDialog, {6315, 8760}},
                                     kSortOrderClass);
     });
-    if (!loaded) {
-        const DWORD error = GetLastError();
-        return error ? HRESULT_FROM_WIN32(error) : E_FAIL;
-    }
-    t_frmSortOrder.Show();
-    return S_OK;
 }
 
 }  // namespace tavrocodes::windows
