@@ -21,6 +21,12 @@ void Track(HWND window, const WindowHost& host);
 // For the loop of a program whose windows use KeyRouting::OwnLoop: call it first for every
 // message, before accelerators. True when the message was a key for one of this thread's
 // OwnLoop windows and IsDialogMessage has handled it: do not translate or dispatch it.
+//   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+//       if (winui::RouteDialogKeys(msg)) continue;
+//       if (TranslateMDISysAccel(client, &msg) || TranslateAcceleratorW(frame, keys, &msg)) continue;
+//       TranslateMessage(&msg);
+//       DispatchMessageW(&msg);
+//   }
 bool RouteDialogKeys(MSG& msg);
 
 // Whether `window` is followed by the library (for tests and assertions).

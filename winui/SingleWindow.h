@@ -1,8 +1,9 @@
 // At most one window of a kind: Load creates it when none is open, Show makes the open
 // one visible and active in front of the others, so a second show brings it to the front
 // instead of opening a copy. When the window ends, the slot is empty again and the next
-// Load creates it afresh. Declare one per kind of window; thread_local where each thread
-// keeps its own (the server's windows exist at most once per thread).
+// Load creates it afresh. Declare one per kind of window, static or thread_local (each
+// thread its own, as the server's windows exist at most once per thread): it must outlive
+// its window.
 #pragma once
 
 #include <windows.h>
