@@ -11,8 +11,8 @@
 #include "win/Pictures.h"
 #include "gui/Pixels.h"
 #include "gui/Screenshot.h"
-#include "layout/FontChoice.h"
 #include "layout/KeyboardLayout.h"
+#include "layout/FontChoice.h"
 
 using namespace sindhikit;
 using namespace sindhikit::pictures;
