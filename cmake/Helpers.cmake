@@ -32,3 +32,22 @@ function(sindhikit_gtest name)
     endif()
   endif()
 endfunction()
+
+# Marks tests that show windows (window tests); every such test is marked with it.
+# Window tests share the test display and, above all, the Wine prefix's one wineserver:
+# the foreground window and the list of top-level windows are the wineserver's, one for
+# all processes of the prefix. Two window tests at once take the focus from each other and
+# see each other's windows, on one X display or on two (measured), so window tests hold
+# one resource lock and run one at a time; other tests still run beside them. They also
+# require the GUI fixture, which sets the prefix up for windows (testing/CMakeLists.txt).
+# Usage: sindhikit_window_test(<test name>...)   (ctest names, prefix included)
+function(sindhikit_window_test)
+  if(NOT SINDHIKIT_RUN_TESTS)
+    return()
+  endif()
+  foreach(test IN LISTS ARGN)
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED ${SINDHIKIT_GUI_FIXTURE})
+    set_property(TEST ${test} APPEND PROPERTY RESOURCE_LOCK sindhikit.desktop)
+    set_property(TEST ${test} APPEND PROPERTY LABELS window)
+  endforeach()
+endfunction()

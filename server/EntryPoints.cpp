@@ -4,11 +4,15 @@
 
 #include "ClassFactory.h"
 #include "ServerModule.h"
+#include "ServerWindows.h"
+#include "TavroCodeObject.h"
 #include "TavroCodes_h.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         tavrocodes::SetModuleHandle(instance);
+        // The windows hold the module while they are open (DllCanUnloadNow).
+        tavrocodes::windows::SetModuleLock(tavrocodes::LockModule);
         DisableThreadLibraryCalls(instance);
     }
     return TRUE;
@@ -22,5 +26,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object) {
 }
 
 STDAPI DllCanUnloadNow() {
-    return tavrocodes::ModuleInUse() ? S_FALSE : S_OK;
+    if (tavrocodes::ModuleInUse()) return S_FALSE;
+    tavrocodes::TavroCodeObject::ReleaseSharedTypeInfo();  // nothing of the module is left in use
+    return S_OK;
 }

@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include "ServerWindows.h"
+#include "winui/Messages.h"
+
 namespace tavrocodes {
 
 void ShowFailureMessage(const wchar_t* description) noexcept {
-    MessageBoxW(nullptr, description, L"TavroCodes", MB_OK);
+    sindhikit::winui::ShowMessage(nullptr, windows::kMessageTitle, description);
 }
 
 void ShowFailureMessage(const std::exception& failure) noexcept {

@@ -27,13 +27,35 @@ HRESULT LoadVtableTypeInfo(ITypeInfo** vtableInfo) {
     return hr;
 }
 
+// Read once, by the first object, and shared by all until the module may unload.
+SRWLOCK g_typeInfoLock = SRWLOCK_INIT;
+ITypeInfo* g_typeInfo = nullptr;
+
+HRESULT SharedVtableTypeInfo(ITypeInfo** typeInfo) {
+    AcquireSRWLockExclusive(&g_typeInfoLock);
+    HRESULT hr = g_typeInfo ? S_OK : LoadVtableTypeInfo(&g_typeInfo);
+    if (SUCCEEDED(hr)) {
+        g_typeInfo->AddRef();
+        *typeInfo = g_typeInfo;
+    }
+    ReleaseSRWLockExclusive(&g_typeInfoLock);
+    return hr;
+}
+
 }  // namespace
+
+void TavroCodeObject::ReleaseSharedTypeInfo() {
+    AcquireSRWLockExclusive(&g_typeInfoLock);
+    if (g_typeInfo) g_typeInfo->Release();
+    g_typeInfo = nullptr;
+    ReleaseSRWLockExclusive(&g_typeInfoLock);
+}
 
 HRESULT TavroCodeObject::Create(REFIID riid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
     ITypeInfo* typeInfo = nullptr;
-    HRESULT hr = LoadVtableTypeInfo(&typeInfo);
+    HRESULT hr = SharedVtableTypeInfo(&typeInfo);
     if (FAILED(hr)) return hr;
     auto* created = new (std::nothrow) TavroCodeObject(typeInfo);
     if (!created) {

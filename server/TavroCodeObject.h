@@ -22,6 +22,9 @@ class TavroCodeObject final : public _TavroCode, public ISupportErrorInfo {
  public:
     // Creates an object and hands out the interface riid of it (the factory's CreateInstance).
     static HRESULT Create(REFIID riid, void** object);
+    // Lets go of _TavroCode's description, which the objects share (read from the type
+    // library by the first of them); called when the module may unload.
+    static void ReleaseSharedTypeInfo();
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -58,7 +61,7 @@ class TavroCodeObject final : public _TavroCode, public ISupportErrorInfo {
     TavroCodeObject& operator=(const TavroCodeObject&) = delete;
 
     std::atomic<ULONG> references_{1};
-    ITypeInfo* typeInfo_;  // _TavroCode's description, owned
+    ITypeInfo* typeInfo_;  // _TavroCode's description, a reference of its own
     InpageTable inpageTable_{};
 };
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "win/PictureFonts.h"
 #include "win/Pictures.h"
@@ -12,6 +13,7 @@
 #include "gui/Screenshot.h"
 #include "tests/OwnedBitmap.h"
 #include "layout/KeyboardLayout.h"
+#include "layout/FontChoice.h"
 
 using namespace sindhikit;
 using namespace sindhikit::pictures;
@@ -37,10 +39,41 @@ double InkIn(const Pixels& p, const PixelRect& r) {
 
 }  // namespace
 
-TEST(PicturesGdi, PreferredFontsAreInstalled) {
-    // The setup installs these; a fallback here would still draw, but not what we ship.
-    EXPECT_EQ(ArabicFace(), L"Noto Naskh Arabic");
-    EXPECT_FALSE(LatinFace().empty());
+TEST(PicturesGdi, EachPictureFaceIsTheFirstPreferenceTheSystemDrawsWith) {
+    // GDI's font mapper is the judge: a face the system lacks is drawn with another one.
+    auto drawnWith = [](const std::wstring& face) {
+        PictureFont font(face, 20);
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font.Get());
+        wchar_t used[LF_FACESIZE] = {};
+        GetTextFaceW(dc, LF_FACESIZE, used);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return std::wstring(used);
+    };
+    const struct {
+        const std::wstring& chosen;
+        const std::vector<std::u16string>& preferred;
+    } cases[] = {{ArabicFace(), PreferredArabicFaces()}, {LatinFace(), PreferredLatinFaces()}};
+    for (const auto& c : cases) {
+        const std::string chosen(c.chosen.begin(), c.chosen.end());
+        bool reached = false;
+        for (const std::u16string& preference : c.preferred) {
+            const std::wstring face(preference.begin(), preference.end());
+            const bool drawn = drawnWith(face) == face;
+            if (face == c.chosen) {
+                // Where the system has none of them, the last one is left to the mapper.
+                if (&preference != &c.preferred.back()) {
+                    EXPECT_TRUE(drawn) << chosen << " is not installed";
+                }
+                reached = true;
+                break;
+            }
+            EXPECT_FALSE(drawn) << std::string(face.begin(), face.end()) << " comes before " << chosen
+                                << " and is installed";
+        }
+        EXPECT_TRUE(reached) << chosen << " is none of the preferences";
+    }
 }
 
 TEST(PicturesGdi, KeyboardPicturesAreDrawnAtTheirSizesAndDifferFromEachOther) {

@@ -2,7 +2,6 @@
 // failing step is reported in a message box by the window code; nothing reaches the caller.
 #include <exception>
 
-#include "ServerModule.h"
 #include "ServerWindows.h"
 #include "ShowFailure.h"
 #include "TavroCodeObject.h"
@@ -13,7 +12,6 @@ HRESULT STDMETHODCALLTYPE TavroCodeObject::ShowKB(Langs* Lang, VARIANT* Result) 
     if (!Lang || !Result) return E_POINTER;
     VariantInit(Result);  // always empty
     try {
-        windows::SetModuleLock(LockModule);  // the module stays loaded while its windows are open
         windows::ShowKB(static_cast<std::int32_t>(*Lang));
     } catch (const std::exception& failure) {
         ShowFailureMessage(failure);

@@ -1,7 +1,6 @@
 // showAbout: the About window, modeless. A failure to load or show it is the method's error.
 #include <new>
 
-#include "ServerModule.h"
 #include "ServerWindows.h"
 #include "TavroCodeObject.h"
 
@@ -9,7 +8,6 @@ namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::showAbout() {
     try {
-        windows::SetModuleLock(LockModule);
         return windows::showAbout();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;

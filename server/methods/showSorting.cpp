@@ -2,7 +2,6 @@
 // the method's error.
 #include <new>
 
-#include "ServerModule.h"
 #include "ServerWindows.h"
 #include "TavroCodeObject.h"
 
@@ -10,7 +9,6 @@ namespace tavrocodes {
 
 HRESULT STDMETHODCALLTYPE TavroCodeObject::showSorting() {
     try {
-        windows::SetModuleLock(LockModule);
         return windows::showSorting();
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;

@@ -16,8 +16,12 @@ void ShowKB(std::int32_t lang);
 HRESULT showSorting();
 HRESULT showAbout();
 
-// Called with true when one of the windows opens and with false when it closes, so the
-// module that holds the windows' code is not unloaded under them.
+// Called with true when one of the windows opens and with false when it has closed, so
+// the module that holds the windows' code is not unloaded under them. Set once, when the
+// module loads.
 void SetModuleLock(void (*lock)(bool));
+
+// The title of the server's message boxes.
+inline constexpr wchar_t kMessageTitle[] = L"TavroCodes";
 
 }  // namespace tavrocodes::windows

@@ -3,35 +3,34 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstring>
 #include <string>
 
 #include "ControlIds.h"
-#include "ModelessDialog.h"
-#include "PictureBox.h"
+#include "ServerHost.h"
 #include "ServerWindows.h"
-#include "SysInfo.h"
-#include "ThreadWindows.h"
-#include "Twips.h"
-#include "VersionLine.h"
-#include "win/Pictures.h"
 #include "layout/MakerInfo.h"
+#include "win/PictureFonts.h"
+#include "win/Pictures.h"
+#include "winui/Controls.h"
+#include "winui/Module.h"
+#include "winui/ModelessWindow.h"
+#include "winui/PictureBox.h"
+#include "winui/SingleWindow.h"
+#include "winui/SysInfo.h"
+#include "winui/Twips.h"
+#include "winui/VersionLine.h"
 
 namespace tavrocodes::windows {
 
 namespace {
 
-thread_local HWND t_frmAbout = nullptr;
+using namespace sindhikit::winui;
+using sindhikit::pictures::Wide;
+
+thread_local SingleWindow t_frmAbout;
 
 const COLORREF kEmailColour = RGB(0, 0, 128);
 const COLORREF kWebColour = RGB(0, 0, 255);
-
-std::wstring Wide(const char* s) {
-    return std::wstring(s, s + strlen(s));
-}
-std::wstring WebLabelText() {
-    return L"Website : " + Wide(sindhikit::pictures::kMakerWebsite);
-}
 
 HBRUSH ColourLabel(HWND label, HDC dc) {
     switch (GetDlgCtrlID(label)) {
@@ -56,17 +55,6 @@ void OpenWebsite(HWND label) {
 
 HCURSOR CursorFor(HWND child) {
     return GetDlgCtrlID(child) == Label1 ? LoadCursorW(nullptr, IDC_HAND) : nullptr;
-}
-
-// Label1 takes the size of its text.
-SIZE TextSize(HWND control, const std::wstring& text) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return size;
 }
 
 void DrawSeparator(const DRAWITEMSTRUCT& item) {
@@ -95,11 +83,10 @@ void CreateControls(HWND dlg) {
     if (picture) {
         AddControl(picture, L"Static", Wide(sindhikit::pictures::kMakerEmail).c_str(), WS_VISIBLE | SS_LEFT, Label2,
                    dpi.X(960), dpi.Y(3360), dpi.X(2775), dpi.Y(255));
-        const std::wstring web = WebLabelText();
-        HWND label = AddControl(picture, L"Static", web.c_str(), WS_VISIBLE | SS_LEFT | SS_NOTIFY, Label1, dpi.X(960),
-                                dpi.Y(4200), 0, 0);
-        const SIZE size = TextSize(label, web);
-        SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const std::wstring web = L"Website : " + Wide(sindhikit::pictures::kMakerWebsite);
+        // Label1 takes the size of its text.
+        SizeToText(AddControl(picture, L"Static", web.c_str(), WS_VISIBLE | SS_LEFT | SS_NOTIFY, Label1, dpi.X(960),
+                              dpi.Y(4200), 0, 0));
     }
     AddControl(dlg, L"Button", L"OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, cmdOK, dpi.X(5685), dpi.Y(5025),
                dpi.X(1260), dpi.Y(345));
@@ -128,16 +115,12 @@ INT_PTR CALLBACK frmAboutProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lPar
                     DestroyWindow(dlg);
                     return TRUE;
                 case cmdSysInfo:
-                    StartSysInfo(dlg);
+                    StartSysInfo(dlg, kMessageTitle);
                     return TRUE;
             }
             return FALSE;
         case WM_CLOSE:
             DestroyWindow(dlg);
-            return TRUE;
-        case WM_NCDESTROY:
-            if (t_frmAbout == dlg) t_frmAbout = nullptr;
-            WindowClosed(dlg);
             return TRUE;
     }
     return FALSE;
@@ -146,21 +129,12 @@ INT_PTR CALLBACK frmAboutProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 HRESULT showAbout() {
-    if (!t_frmAbout) {
-        const Dpi dpi = Dpi::OfScreen();
+    return LoadAndShow(t_frmAbout, [] {
         // The caption is set on load; the template's is only a placeholder.
-        HWND dlg = CreateModelessDialog(L"About", dpi.X(7350), dpi.Y(5850), frmAboutProc);
-        if (!dlg) {
-            const DWORD error = GetLastError();
-            return error ? HRESULT_FROM_WIN32(error) : E_FAIL;
-        }
-        t_frmAbout = dlg;
-        WindowOpened(dlg);
-        CentreOnScreen(dlg, dpi.X(7350), dpi.Y(5850));
-    }
-    ShowWindow(t_frmAbout, SW_SHOW);
-    SetForegroundWindow(t_frmAbout);
-    return S_OK;
+        HWND dlg = CreateModelessDialog(ServerHost(), {L"About", Frame::FixedDialog, {7350, 5850}}, frmAboutProc);
+        if (dlg) CentreOnScreen(dlg);
+        return dlg;
+    });
 }
 
 }  // namespace tavrocodes::windows

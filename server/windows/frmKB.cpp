@@ -6,17 +6,22 @@
 
 #include "ControlIds.h"
 #include "KeyboardPictureSource.h"
-#include "ModelessDialog.h"
+#include "ServerHost.h"
 #include "ServerWindows.h"
-#include "ThreadWindows.h"
-#include "Twips.h"
 #include "win/Pictures.h"
+#include "winui/Controls.h"
+#include "winui/Messages.h"
+#include "winui/ModelessWindow.h"
+#include "winui/SingleWindow.h"
+#include "winui/Twips.h"
 
 namespace tavrocodes::windows {
 
 namespace {
 
-thread_local HWND t_frmKB = nullptr;
+using namespace sindhikit::winui;
+
+thread_local SingleWindow t_frmKB;
 KeyboardPictureSource g_pictureSource = sindhikit::pictures::CreateKeyboardPicture;
 
 struct StoredPicture {
@@ -73,38 +78,32 @@ INT_PTR CALLBACK frmKBProc(HWND dlg, UINT message, WPARAM wParam, LPARAM) {
         case WM_DESTROY:
             FreeStore(dlg);
             return TRUE;
-        case WM_NCDESTROY:
-            if (t_frmKB == dlg) t_frmKB = nullptr;
-            WindowClosed(dlg);
-            return TRUE;
     }
     return FALSE;
 }
 
 std::optional<std::wstring> LoadWindow() {
-    if (t_frmKB) return std::nullopt;
-    const Dpi dpi = Dpi::OfScreen();
-    HWND dlg = CreateModelessDialog(kKeyboardCaption, dpi.X(7545), dpi.Y(6300), frmKBProc);
-    if (!dlg) return L"The keyboard window could not be created: " + DescribeError(GetLastError());
-    t_frmKB = dlg;
-    WindowOpened(dlg);
-    CentreOnScreen(dlg, dpi.X(7545), dpi.Y(6300));
+    const bool loaded = t_frmKB.Load([] {
+        HWND dlg = CreateModelessDialog(ServerHost(), {kKeyboardCaption, Frame::FixedDialog, {7545, 6300}}, frmKBProc);
+        if (dlg) CentreOnScreen(dlg);
+        return dlg;
+    });
+    if (!loaded) return L"The keyboard window could not be created: " + DescribeError(GetLastError());
     return std::nullopt;
 }
 
 std::optional<std::wstring> AssignPicture(int target, int source) {
-    if (!t_frmKB) return std::wstring(L"The keyboard window is not loaded.");
-    auto picture = SendDlgItemMessageW(t_frmKB, source, STM_GETIMAGE, IMAGE_BITMAP, 0);
+    HWND kb = t_frmKB.Get();
+    if (!kb) return std::wstring(L"The keyboard window is not loaded.");
+    auto picture = SendDlgItemMessageW(kb, source, STM_GETIMAGE, IMAGE_BITMAP, 0);
     if (!picture) return std::wstring(L"The keyboard picture could not be drawn.");
-    SendDlgItemMessageW(t_frmKB, target, STM_SETIMAGE, IMAGE_BITMAP, picture);
+    SendDlgItemMessageW(kb, target, STM_SETIMAGE, IMAGE_BITMAP, picture);
     return std::nullopt;
 }
 
 std::optional<std::wstring> ShowWindowModeless() {
-    if (!t_frmKB) return std::wstring(L"The keyboard window is not loaded.");
-    ShowWindow(t_frmKB, SW_SHOW);
-    SetActiveWindow(t_frmKB);
-    SetForegroundWindow(t_frmKB);
+    if (!t_frmKB.Get()) return std::wstring(L"The keyboard window is not loaded.");
+    t_frmKB.Show();
     return std::nullopt;
 }
 
@@ -138,7 +137,7 @@ void ShowKB(std::int32_t lang) {
         ShowWindowModeless,
     };
     for (const auto& step : steps) {
-        if (const auto failure = step()) ShowMessage(t_frmKB, failure->c_str());
+        if (const auto failure = step()) ShowMessage(t_frmKB.Get(), kMessageTitle, failure->c_str());
     }
 }
 

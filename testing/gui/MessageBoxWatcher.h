@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "gui/MessagePump.h"
+
 namespace sindhikit::guitest {
 
 enum class BoxIcon { None, Error, Warning, Information, Question, Other };
@@ -34,7 +36,7 @@ class MessageBoxWatcher {
 
     std::vector<RecordedMessageBox> Boxes() const;
     // Waits (pumping this thread's messages) until `count` boxes have been recorded.
-    bool WaitForBoxes(size_t count, int timeoutMs = 5000) const;
+    bool WaitForBoxes(size_t count, int timeoutMs = kPatienceMs) const;
 
  private:
     void Run();

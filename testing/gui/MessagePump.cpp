@@ -5,20 +5,24 @@ namespace sindhikit::guitest {
 namespace {
 void PumpOnce(DWORD waitMs) {
     MsgWaitForMultipleObjectsEx(0, nullptr, waitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    PumpPending();
+}
+}  // namespace
+
+void PumpPending() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
 }
-}  // namespace
 
 void PumpFor(int milliseconds) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
         PumpOnce(static_cast<DWORD>(end - now));
     }
-    PumpOnce(0);
+    PumpPending();
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -30,7 +34,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return true;
 }
 
-void PressKey(UINT virtualKey, HWND target) {
+void PostKey(UINT virtualKey, HWND target) {
     if (!target) target = GetFocus();
     const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
@@ -39,12 +43,16 @@ void PressKey(UINT virtualKey, HWND target) {
     const wchar_t ch = static_cast<wchar_t>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR));
     if (ch) PostMessageW(target, WM_CHAR, ch, down);
     PostMessageW(target, WM_KEYUP, virtualKey, up);
-    PumpFor(100);
+}
+
+void PressKey(UINT virtualKey, HWND target) {
+    PostKey(virtualKey, target);
+    PumpPending();  // posted to this thread: all of them are in the queue already
 }
 
 void Click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
-    PumpFor(50);
+    PumpPending();
 }
 
 }  // namespace sindhikit::guitest

@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "ControlFont.h"
-#include "Twips.h"
+#include "winui/Twips.h"
 
 namespace dictionary::controls {
 
@@ -18,8 +18,8 @@ std::unordered_map<HWND, Control*>& Registry() {
     return controls;
 }
 
-const tavrocodes::windows::Dpi& ScreenDpi() {
-    static const tavrocodes::windows::Dpi dpi = tavrocodes::windows::Dpi::OfScreen();
+const sindhikit::winui::Dpi& ScreenDpi() {
+    static const sindhikit::winui::Dpi dpi = sindhikit::winui::Dpi::OfScreen();
     return dpi;
 }
 

@@ -37,12 +37,19 @@ inline void CloseAll() {
     for (const wchar_t* caption : {kKeyboardCaption, kAboutCaption, kSortOrderCaption}) {
         for (HWND w : sindhikit::guitest::FindTopWindows(caption, nullptr, false)) DestroyWindow(w);
     }
-    sindhikit::guitest::PumpFor(50);
+    sindhikit::guitest::PumpPending();
 }
 
 // The pixels of a child as the screen shows it.
 inline sindhikit::guitest::Pixels CaptureChild(HWND child) {
     return sindhikit::guitest::CaptureWindow(child);
+}
+
+// Waits until the screen shows `child` as `shows` says: painting and the display server
+// take their time.
+template <typename Condition>
+bool WaitUntilScreenShows(HWND child, Condition shows) {
+    return sindhikit::guitest::PumpUntil([&] { return shows(CaptureChild(child)); });
 }
 
 }  // namespace tavrocodes::windows::test

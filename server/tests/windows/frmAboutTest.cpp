@@ -24,7 +24,7 @@ class frmAboutTest : public ::testing::Test {
 
     HWND Open() {
         EXPECT_EQ(showAbout(), S_OK);
-        PumpFor(100);
+        PumpPending();
         return AboutWindow();
     }
 };
@@ -35,7 +35,7 @@ TEST_F(frmAboutTest, ShowingTwiceLeavesOneWindowWithCaptionAndTheModulesVersion)
     HWND about = Open();
     ASSERT_TRUE(about);
     EXPECT_EQ(showAbout(), S_OK);
-    PumpFor(50);
+    PumpPending();
     EXPECT_EQ(CountWindows(kAboutCaption), 1u);
     EXPECT_EQ(AboutWindow(), about);
     EXPECT_EQ(TextOf(about), L"About Developer");
@@ -51,7 +51,7 @@ TEST_F(frmAboutTest, EnterAndEscCloseItThroughTheMessageLoop) {
     for (UINT key : {VK_RETURN, VK_ESCAPE}) {
         HWND about = Open();
         ASSERT_TRUE(about);
-        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == GetDlgItem(about, cmdOK); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == GetDlgItem(about, cmdOK); }));
         PressKey(key);
         EXPECT_FALSE(IsWindow(about)) << "key " << key;
     }
@@ -69,7 +69,6 @@ TEST_F(frmAboutTest, OkButtonAndCloseBoxUnloadIt) {
     EXPECT_FALSE(IsWindow(about));
     about = Open();
     SendMessageW(about, WM_CLOSE, 0, 0);
-    PumpFor(20);
     EXPECT_FALSE(IsWindow(about));
 }
 
@@ -148,18 +147,16 @@ TEST_F(frmAboutTest, ClickingTheWebLabelAsksTheShellToOpenTheAddress) {
     SendMessageW(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageW(web, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     std::wstring line;
-    PumpUntil(
-        [&] {
-            HANDLE f = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-            if (f == INVALID_HANDLE_VALUE) return false;
-            wchar_t buffer[512] = {};
-            DWORD got = 0;
-            ReadFile(f, buffer, sizeof(buffer) - sizeof(wchar_t), &got, nullptr);
-            CloseHandle(f);
-            line = buffer;
-            return !line.empty();
-        },
-        5000);
+    PumpUntil([&] {
+        HANDLE f = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (f == INVALID_HANDLE_VALUE) return false;
+        wchar_t buffer[512] = {};
+        DWORD got = 0;
+        ReadFile(f, buffer, sizeof(buffer) - sizeof(wchar_t), &got, nullptr);
+        CloseHandle(f);
+        line = buffer;
+        return !line.empty();
+    });
     if (hadHandler) {
         RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr, REG_SZ, saved, static_cast<DWORD>(strlen(saved) + 1));
     } else {

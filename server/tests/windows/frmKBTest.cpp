@@ -43,42 +43,43 @@ void ExpectShowing(HWND kb, int simpleStore, int shiftStore, Langs lang) {
 
 TEST_F(frmKBTest, UrduThenFarsiLeavesOneWindowShowingTheFarsiPictures) {
     ShowKB(static_cast<int>(Langs::Urdu));
-    PumpFor(100);
+    PumpPending();
     HWND first = KeyboardWindow();
     ExpectShowing(first, Urdu_KB, Urdu_Shift_KB, Langs::Urdu);
 
     ShowKB(static_cast<int>(Langs::Farsi));
-    PumpFor(300);
+    PumpPending();
     EXPECT_EQ(CountWindows(kKeyboardCaption), 1u);
     EXPECT_EQ(KeyboardWindow(), first);
     ExpectShowing(first, Farsi_KB, Farsi_Shift_KB, Langs::Farsi);
     // Activation comes back from the display server; give it its time.
-    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == first; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == first; }));
 
     // What the screen shows in SimpleKB's place is the Farsi picture itself.
     HBITMAP reference = sindhikit::pictures::CreateKeyboardPicture(Langs::Farsi, false);
     const Pixels expected = ReadBitmap(reference);
     DeleteObject(reference);
-    const Pixels shown = CaptureChild(GetDlgItem(first, SimpleKB));
-    EXPECT_LT(shown.DifferenceFrom(expected), 0.01);
+    HWND simple = GetDlgItem(first, SimpleKB);
+    WaitUntilScreenShows(simple, [&](const Pixels& shown) { return shown.DifferenceFrom(expected) < 0.01; });
+    EXPECT_LT(CaptureChild(simple).DifferenceFrom(expected), 0.01);
     EXPECT_TRUE(SaveWindowScreenshot(first, L"frmKB_Farsi"));
 }
 
 TEST_F(frmKBTest, OtherLanguagesShowNothingAndLeaveAnOpenWindowAsItWas) {
     for (int lang : {0, 5, 4, -1}) {
         ShowKB(lang);
-        PumpFor(20);
+        PumpPending();
         EXPECT_EQ(CountWindows(kKeyboardCaption), 0u) << lang;
         EXPECT_TRUE(FindTopWindows(kKeyboardCaption, nullptr, false).empty()) << "not even hidden: " << lang;
     }
     ShowKB(static_cast<int>(Langs::Sindhi));
-    PumpFor(50);
+    PumpPending();
     HWND kb = KeyboardWindow();
     ASSERT_TRUE(kb);
     const Box before = WindowBox(kb);
     for (int lang : {0, 5}) {
         ShowKB(lang);
-        PumpFor(20);
+        PumpPending();
         EXPECT_EQ(KeyboardWindow(), kb);
         ExpectShowing(kb, Sindhi_KB, Sindhi_Shift_KB, Langs::Sindhi);
         EXPECT_EQ(WindowBox(kb).left, before.left);
@@ -88,7 +89,7 @@ TEST_F(frmKBTest, OtherLanguagesShowNothingAndLeaveAnOpenWindowAsItWas) {
 
 TEST_F(frmKBTest, Command1UnloadsAndTheNextShowOpensItAnewWithSindhiPictures) {
     ShowKB(static_cast<int>(Langs::Farsi));
-    PumpFor(50);
+    PumpPending();
     HWND first = KeyboardWindow();
     ASSERT_TRUE(first);
     HWND close = FindChildByText(first, L"&Close", L"Button");
@@ -98,7 +99,7 @@ TEST_F(frmKBTest, Command1UnloadsAndTheNextShowOpensItAnewWithSindhiPictures) {
     EXPECT_EQ(CountWindows(kKeyboardCaption), 0u);
 
     ShowKB(static_cast<int>(Langs::Sindhi));
-    PumpFor(50);
+    PumpPending();
     HWND second = KeyboardWindow();
     ASSERT_TRUE(second);
     EXPECT_NE(second, first);
@@ -108,7 +109,7 @@ TEST_F(frmKBTest, Command1UnloadsAndTheNextShowOpensItAnewWithSindhiPictures) {
 
 TEST_F(frmKBTest, FixedDialogFrameCentredWithoutTaskbarButtonOrMinMaxBoxes) {
     ShowKB(static_cast<int>(Langs::Sindhi));
-    PumpFor(50);
+    PumpPending();
     HWND kb = KeyboardWindow();
     ASSERT_TRUE(kb);
     EXPECT_EQ(TextOf(kb), L"KeyBoard view");
@@ -159,14 +160,15 @@ TEST_F(frmKBTest, FixedDialogFrameCentredWithoutTaskbarButtonOrMinMaxBoxes) {
         EXPECT_EQ(p.height, size.height);
     }
     // Background: the system colour of title-bar text.
-    const Pixels shot = CaptureWindow(kb);
     const Box client = ClientBox(kb);
     POINT corner{client.width - 3, client.height - 3};
     ClientToScreen(kb, &corner);
-    EXPECT_EQ(shot.At(corner.x - outer.left, corner.y - outer.top), [] {
-        const COLORREF c = GetSysColor(COLOR_CAPTIONTEXT);
-        return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-    }());
+    const COLORREF c = GetSysColor(COLOR_CAPTIONTEXT);
+    const std::uint32_t background =
+        (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    auto cornerColour = [&] { return CaptureWindow(kb).At(corner.x - outer.left, corner.y - outer.top); };
+    PumpUntil([&] { return cornerColour() == background; });
+    EXPECT_EQ(cornerColour(), background);
 }
 
 TEST_F(frmKBTest, ModuleStaysLockedWhileAWindowIsOpen) {
@@ -191,7 +193,7 @@ TEST_F(frmKBTest, APictureThatCannotBeDrawnIsReportedAndTheWindowStillShows) {
     {
         MessageBoxWatcher watcher;
         ShowKB(static_cast<int>(Langs::Urdu));
-        PumpFor(100);
+        PumpPending();
         boxes = watcher.Boxes();
     }
     SetKeyboardPictureSource(nullptr);

@@ -11,11 +11,11 @@ using namespace sindhikit::guitest;
 TEST(frmSortOrder, OneWindowWithTheChartAlongTheTopUntilItsCloseBoxIsUsed) {
     CloseAll();
     ASSERT_EQ(showSorting(), S_OK);
-    PumpFor(100);
+    PumpPending();
     HWND sort = SortOrderWindow();
     ASSERT_TRUE(sort);
     ASSERT_EQ(showSorting(), S_OK);
-    PumpFor(50);
+    PumpPending();
     EXPECT_EQ(CountWindows(kSortOrderCaption), 1u);
     EXPECT_EQ(SortOrderWindow(), sort);
 
@@ -34,12 +34,11 @@ TEST(frmSortOrder, OneWindowWithTheChartAlongTheTopUntilItsCloseBoxIsUsed) {
     EXPECT_EQ(p.top, 0);
     EXPECT_EQ(p.width, ClientBox(sort).width);
     EXPECT_EQ(p.height, 583);
-    const Pixels shown = CaptureChild(picture);
-    EXPECT_GT(shown.InkFraction(), 0.05);
+    WaitUntilScreenShows(picture, [](const Pixels& shown) { return shown.InkFraction() > 0.05; });
+    EXPECT_GT(CaptureChild(picture).InkFraction(), 0.05);
     EXPECT_TRUE(SaveWindowScreenshot(sort, L"frmSortOrder"));
 
     SendMessageW(sort, WM_CLOSE, 0, 0);
-    PumpFor(20);
     EXPECT_FALSE(IsWindow(sort));
     EXPECT_EQ(CountWindows(kSortOrderCaption), 0u);
 }

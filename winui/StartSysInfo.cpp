@@ -1,7 +1,8 @@
-#include "SysInfo.h"
-#include "ThreadWindows.h"
+#include "winui/SysInfo.h"
 
-namespace tavrocodes::windows {
+#include "winui/Messages.h"
+
+namespace sindhikit::winui {
 
 namespace {
 
@@ -33,7 +34,7 @@ bool StartNormalFocused(const std::string& path) {
 
 }  // namespace
 
-void StartSysInfo(HWND owner) {
+void StartSysInfo(HWND owner, const wchar_t* title) {
     std::string path;
     if (GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, kToolValue, path)) {
         if (StartNormalFocused(path)) return;
@@ -41,7 +42,7 @@ void StartSysInfo(HWND owner) {
         path += kToolFile;
         if (IsFile(path) && StartNormalFocused(path)) return;
     }
-    ShowMessage(owner, L"System Information Is Unavailable At This Time");
+    ShowMessage(owner, title, L"System Information Is Unavailable At This Time");
 }
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

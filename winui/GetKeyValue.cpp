@@ -1,6 +1,6 @@
-#include "SysInfo.h"
+#include "winui/SysInfo.h"
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 namespace {
 constexpr REGSAM kAccess = 0x2003F;
@@ -25,4 +25,4 @@ bool GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& Su
     return true;
 }
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

@@ -5,10 +5,10 @@
 
 #include <string>
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 // The revision is the file version's fourth field, the one the build numbers; the
-// third is always 0 in this module's versions. Empty when the module has no version.
+// third is always 0 in our modules' versions. Empty when the module has no version.
 std::wstring VersionLine(HMODULE module);
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

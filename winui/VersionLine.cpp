@@ -1,8 +1,8 @@
-#include "VersionLine.h"
+#include "winui/VersionLine.h"
 
 #include <vector>
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 std::wstring VersionLine(HMODULE module) {
     wchar_t path[MAX_PATH];
@@ -20,4 +20,4 @@ std::wstring VersionLine(HMODULE module) {
            std::to_wstring(LOWORD(fixed->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(fixed->dwFileVersionLS));
 }
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

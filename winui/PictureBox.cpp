@@ -1,10 +1,10 @@
-#include "PictureBox.h"
+#include "winui/PictureBox.h"
 
 #include <commctrl.h>
 
-#include "ModelessDialog.h"
+#include "winui/Controls.h"
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 namespace {
 
@@ -88,4 +88,4 @@ HWND CreatePictureBox(HWND parent, int id, int x, int y, int width, int height, 
     return box;
 }
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

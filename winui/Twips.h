@@ -1,9 +1,14 @@
-// Lengths in twips (1/1440 inch) to pixels at the screen's logical resolution.
+// Lengths in twips (1/1440 inch) to pixels at the screen's logical resolution: the
+// windows of both programs are laid out from tables in twips.
 #pragma once
 
 #include <windows.h>
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
+
+struct TwipsSize {
+    int width = 0, height = 0;
+};
 
 struct Dpi {
     int x = 96, y = 96;
@@ -15,6 +20,7 @@ struct Dpi {
     }
     int X(int twips) const { return MulDiv(twips, x, 1440); }
     int Y(int twips) const { return MulDiv(twips, y, 1440); }
+    SIZE Size(TwipsSize twips) const { return {X(twips.width), Y(twips.height)}; }
 };
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

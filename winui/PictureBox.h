@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 struct PictureBoxEvents {
     // WM_CTLCOLORSTATIC for a child label: answer the brush, or nullptr for the default.
@@ -19,4 +19,4 @@ struct PictureBoxEvents {
 HWND CreatePictureBox(HWND parent, int id, int x, int y, int width, int height, HBITMAP picture, int backgroundColour,
                       const PictureBoxEvents& events = {});
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui

@@ -1,4 +1,4 @@
-// The About window's System Info button: find the system information tool through the
+// An About window's System Info button: find the system information tool through the
 // registry and start it.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace tavrocodes::windows {
+namespace sindhikit::winui {
 
 // Reads one registry value as text. The key is opened asking for 0x2003F (query, set
 // value, create subkey, enumerate, notify, create link, read control), so an account
@@ -16,7 +16,8 @@ namespace tavrocodes::windows {
 bool GetKeyValue(HKEY KeyRoot, const std::string& KeyName, const std::string& SubKeyRef, std::string& KeyVal);
 
 // Starts the tool named by the registry in a normal, focused window; on every failure
-// shows "System Information Is Unavailable At This Time" (owned by `owner`).
-void StartSysInfo(HWND owner);
+// shows "System Information Is Unavailable At This Time" (owned by `owner`, with the
+// program's `title`).
+void StartSysInfo(HWND owner, const wchar_t* title);
 
-}  // namespace tavrocodes::windows
+}  // namespace sindhikit::winui
