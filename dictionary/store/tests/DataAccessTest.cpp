@@ -250,7 +250,7 @@ TEST_F(DataAccess, TheStoreIsNeverWritten) {
     }
     EXPECT_EQ(ReadBytes(store_), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(store_), mtime);
-    EXPECT_EQ(folder_.Names().size(), 2u) << "no journal or other file beside the store";
+    EXPECT_EQ(folder_.Names().size(), 1u) << "no journal or other file beside the store";
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ std::string BuildError(const std::vector<std::filesystem::path>& sources, const 
 
 TEST(StoreBuilder, BuildsAStoreTheCheckerAccepts) {
     TempFolder folder;
-    const auto source = folder.Write("sample.txt", testing::kSampleSource);
-    const auto summary = BuildStore({source}, folder / "directodb.dll");
+    const auto summary = BuildStore({testing::FixtureFile("sample-store.tsv")}, folder / "directodb.dll");
     EXPECT_EQ(summary.englishHeadwords, 4);  // Apple, banana, cherry, plantain
     EXPECT_EQ(summary.sindhiHeadwords, 3);
     EXPECT_EQ(summary.meanings, 4);
@@ -48,7 +47,7 @@ TEST(StoreBuilder, BuildsAStoreTheCheckerAccepts) {
 
 TEST(StoreBuilder, SameSourcesGiveTheSameStore) {
     TempFolder folder;
-    const auto source = folder.Write("sample.txt", testing::kSampleSource);
+    const auto source = testing::FixtureFile("sample-store.tsv");
     BuildStore({source}, folder / "a.dll");
     BuildStore({source}, folder / "b.dll");
     EXPECT_EQ(ReadBytes(folder / "a.dll"), ReadBytes(folder / "b.dll"));
@@ -118,7 +117,7 @@ TEST(StoreBuilder, AFailedBuildLeavesTheGoodStoreInPlace) {
     EXPECT_NE(BuildError({first}, folder / "no" / "such" / "s.dll").find("does not exist"), std::string::npos);
     auto names = folder.Names();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"bad.txt", "directodb.dll", "ok.txt", "sample.txt"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"bad.txt", "directodb.dll", "ok.txt"}));
     // A good build replaces it.
     BuildStore({first}, store);
     EXPECT_EQ(storebuild::CheckStore(store).englishHeadwords, 1);
