@@ -9,6 +9,18 @@ namespace sindhikit {
 
 std::u16string CipherKey;
 
+void SetCipherKey() {
+    CipherKey = std::u16string(CipherKeyPhrase);
+}
+
+CipherKeyNotSet::CipherKeyNotSet()
+    : std::logic_error("CipherKey is not set: start-up must call SetCipherKey before the word store is read") {}
+
+const std::u16string& RequireCipherKey() {
+    if (CipherKey.empty()) throw CipherKeyNotSet();
+    return CipherKey;
+}
+
 namespace {
 
 // The character code of the system: the UTF-16 unit as a signed 16-bit integer.

@@ -8,6 +8,7 @@
 // "-" and three digits; neither round-trips.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,20 @@ inline constexpr std::u16string_view CipherKeyPhrase = u"sealedLexiconKeyPhrase 
 // The module-level key every caller passes. Empty until start-up assigns CipherKeyPhrase
 // to it (once, before the store is first read); nothing changes it afterwards.
 extern std::u16string CipherKey;
+
+// Start-up of either program calls this once, before the store is first read.
+void SetCipherKey();
+
+// Raised by a lookup made while CipherKey is still empty: enciphered without the key, its
+// word would match nothing and the lookup would quietly find nothing.
+class CipherKeyNotSet : public std::logic_error {
+ public:
+    CipherKeyNotSet();
+};
+
+// CipherKey, for a lookup about to encipher or decipher store text; raises CipherKeyNotSet
+// while start-up has not set it.
+const std::u16string& RequireCipherKey();
 
 // Plain text to cipher text. The empty text gives the empty text.
 // Each group is written by the core's NumberToString(code, 3, 0).

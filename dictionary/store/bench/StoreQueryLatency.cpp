@@ -19,6 +19,7 @@
 #include "EncDec.h"
 #include "Genral.h"
 #include "StoreSchema.h"
+#include "StoredQueries.h"
 #include "Utf8.h"
 #include "access/Command.h"
 #include "access/DataError.h"
@@ -120,9 +121,9 @@ int main(int argc, char** argv) {
             keys.push_back(EncryptText(CapitalizeFirst(DecryptText(x, CipherKeyPhrase)), CipherKeyPhrase));
         const auto sindhi = Sample(connection, schema::SindhiHeadwordsQueryText, u"Y", samples);
         const std::vector<QuerySpec> queries = {
-            {std::u16string(schema::MeaningsOfEnglishQuery), u"@x", {u"y"}, keys},
-            {std::u16string(schema::DefinitionsQuery), u"@x", {u"y", u"z"}, keys},
-            {std::u16string(schema::MeaningsOfSindhiQuery), u"@Y", {u"X"}, sindhi},
+            {std::u16string(schema::getXfromPD.name), u"@x", {u"y"}, keys},
+            {std::u16string(schema::getXstrip.name), u"@x", {u"y", u"z"}, keys},
+            {std::u16string(schema::getYfromPD.name), u"@Y", {u"X"}, sindhi},
         };
 
         sqlite3* db = nullptr;

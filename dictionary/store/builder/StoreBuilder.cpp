@@ -13,6 +13,7 @@
 #include "EncDec.h"
 #include "Genral.h"
 #include "StoreSchema.h"
+#include "StoredQueries.h"
 #include "Utf8.h"
 #include "access/Command.h"
 #include "builder/SourceReader.h"
@@ -224,17 +225,9 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
 
     auto* insertQuery =
         w.Prepare("INSERT INTO " + Utf8(dataaccess::StoredQueriesTable) + " (Name, SQL) VALUES (?1, ?2)");
-    const std::pair<std::u16string_view, std::u16string> queries[] = {
-        {schema::MeaningsOfEnglishQuery,
-         u"SELECT Y AS y FROM " + std::u16string(schema::PairsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-        {schema::DefinitionsQuery,
-         u"SELECT y, z FROM " + std::u16string(schema::DefinitionsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-        {schema::MeaningsOfSindhiQuery,
-         u"SELECT X FROM " + std::u16string(schema::PairsTable) + u" WHERE Y = @Y ORDER BY Seq"},
-    };
-    for (const auto& [name, sql] : queries) {
-        w.Bind(insertQuery, 1, name);
-        w.Bind(insertQuery, 2, sql);
+    for (const StoredQuery* query : schema::AllStoredQueries) {
+        w.Bind(insertQuery, 1, query->name);
+        w.Bind(insertQuery, 2, query->sql);
         w.Run(insertQuery);
     }
 
