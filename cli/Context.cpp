@@ -1,8 +1,18 @@
 #include "Context.h"
 
+#include "StoreLocation.h"
+#include "Utf8.h"
 #include "inpage/AnsiCodePage.h"
 
 namespace sindhikit::cli {
+
+std::filesystem::path StoreFor(const std::optional<std::u16string>& storeOption, const Context& context) {
+    return ResolveStorePath({storeOption, context.storeVariable, context.executableDir, context.windowsFolder});
+}
+
+std::string DisplayPath(const std::filesystem::path& path) {
+    return Utf16ToUtf8(path.u16string());
+}
 
 std::array<char32_t, 256> Windows1252Characters() {
     // The core keeps the code page as character -> byte; every byte has exactly one character,

@@ -23,7 +23,10 @@ struct Context {
 // The characters of the core's native Windows-1252 code page, byte by byte.
 std::array<char32_t, 256> Windows1252Characters();
 
-// The environment variable that names the store when --store is not given.
-inline constexpr const char* StoreVariableName = "SINDHIKIT_STORE";
+// The store a command uses: storeOption when given, else as ResolveStorePath finds it.
+std::filesystem::path StoreFor(const std::optional<std::u16string>& storeOption, const Context& context);
+
+// A path as UTF-8 text for messages (never the ANSI code page, which cannot hold every name).
+std::string DisplayPath(const std::filesystem::path& path);
 
 }  // namespace sindhikit::cli

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Commands.h"
-#include "StoreLocation.h"
+#include "Context.h"
 #include "Utf8.h"
 #include "inpage/AnsiCodePage.h"
 #include "inpage/InpageTable.h"

@@ -5,7 +5,6 @@
 #include "Commands.h"
 #include "DatabaseHandler.h"
 #include "LookupTexts.h"
-#include "StoreLocation.h"
 #include "Utf8.h"
 #include "access/DataError.h"
 #include "keymaps/KeyMap.h"
@@ -53,14 +52,14 @@ int RunLookup(const std::filesystem::path& store, std::ostream& out, std::ostrea
 
 int RunEnglishLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
     const std::u16string word = JoinedOperands(inv);
-    return RunLookup(ResolveStorePath(inv.store, context), out, err,
+    return RunLookup(StoreFor(inv.store, context), out, err,
                      [&] { return EnglishLookupText(StoreConnection, word, Newline(context)); });
 }
 
 int RunSindhiLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
     std::u16string word = JoinedOperands(inv);
     if (inv.keys) word = TypedSindhi(word);
-    return RunLookup(ResolveStorePath(inv.store, context), out, err,
+    return RunLookup(StoreFor(inv.store, context), out, err,
                      [&] { return SindhiLookupText(StoreConnection, word, inv.definitions, Newline(context)); });
 }
 

@@ -15,6 +15,7 @@
 
 #include "APICalls.h"
 #include "Sindhikit.h"
+#include "StoreLocation.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ int wmain(int argc, wchar_t** argv) {
     context.newline = "\r\n";
     context.ansiCharacters = AnsiCharacters();
     context.executableDir = ExecutablePath().parent_path();
-    if (const wchar_t* store = _wgetenv(L"SINDHIKIT_STORE"); store && *store)
+    const std::wstring storeVariable(StoreVariableName.begin(), StoreVariableName.end());
+    if (const wchar_t* store = _wgetenv(storeVariable.c_str()); store && *store)
         context.storeVariable = std::u16string(store, store + wcslen(store));
     context.windowsFolder = GetWindowsFolder();
     int status = cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
