@@ -16,6 +16,7 @@
 #include "StoredQueries.h"
 #include "Utf8.h"
 #include "access/Command.h"
+#include "alphabet/SindhiCollation.h"
 #include "builder/SourceReader.h"
 
 namespace sindhikit::storebuild {
@@ -183,8 +184,14 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
     }
     summary.englishHeadwords = static_cast<std::int64_t>(english.size());
 
-    std::set<std::u16string> sindhi;  // distinct, in code-unit order
-    for (const auto& pair : content.pairs) sindhi.insert(pair.meaning);
+    // Distinct, in Sindhi dictionary order: the program lists YList as the engine returns it.
+    const std::set<std::u16string> distinct = [&] {
+        std::set<std::u16string> words;
+        for (const auto& pair : content.pairs) words.insert(pair.meaning);
+        return words;
+    }();
+    std::vector<std::u16string> sindhi(distinct.begin(), distinct.end());
+    SortSindhi(sindhi);
     auto* insertY = w.Prepare("INSERT INTO " + Utf8(schema::SindhiHeadwordsTable) + " (ID, Y) VALUES (?1, ?2)");
     std::int64_t id = 0;
     for (const auto& word : sindhi) {
