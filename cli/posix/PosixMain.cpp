@@ -26,7 +26,6 @@ int main(int argc, char** argv) {
 
     cli::Context context;
     context.newline = "\n";
-    context.ansiCharacters = cli::Windows1252Characters();
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) self = std::filesystem::absolute(argv[0], ec);

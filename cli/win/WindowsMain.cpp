@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,18 +28,6 @@ std::filesystem::path ExecutablePath() {
     }
 }
 
-// The character of each byte in the system's ANSI code page.
-std::array<char32_t, 256> AnsiCharacters() {
-    std::array<char32_t, 256> chars;
-    for (int b = 0; b < 256; ++b) {
-        char byte = static_cast<char>(b);
-        wchar_t unit = 0;
-        int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
-        chars[static_cast<std::size_t>(b)] = n == 1 ? static_cast<char32_t>(unit) : 0xFFFFFFFFu;
-    }
-    return chars;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -60,7 +47,6 @@ int wmain(int argc, wchar_t** argv) {
 
     cli::Context context;
     context.newline = "\r\n";
-    context.ansiCharacters = AnsiCharacters();
     context.executableDir = ExecutablePath().parent_path();
     const std::wstring storeVariable(StoreVariableName.begin(), StoreVariableName.end());
     if (const wchar_t* store = _wgetenv(storeVariable.c_str()); store && *store)
