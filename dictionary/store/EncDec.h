@@ -8,6 +8,9 @@
 // "-" and three digits; neither round-trips.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,6 +50,14 @@ std::u16string DecryptText(std::u16string_view value, std::u16string_view key);
 
 // The numeric test of DecryptText: a non-empty text made only of the digits 0-9.
 bool IsCipherText(std::u16string_view value);
+
+// The code the cipher writes for text[position] (counted from 0): the unit's signed 16-bit
+// code, XOR the code of the key's unit at the same position while the key lasts.
+std::int32_t MaskedCode(std::u16string_view text, std::size_t position, std::u16string_view key);
+
+// The first position (from 0) whose masked code lies outside 0..999, where the cipher loses
+// the character; std::nullopt when every character survives.
+std::optional<std::size_t> FirstCharacterLostByCipher(std::u16string_view text, std::u16string_view key);
 
 // True when DecryptText(EncryptText(text, key), key) gives text back, i.e. every masked
 // code lies in 0..999. The store builder refuses English text for which this is false.
