@@ -56,6 +56,10 @@ TEST(Utf8, RefusesWhatIsNotUtf8) {
         "\xFF",                      //
     };
     for (const char* c : cases) EXPECT_FALSE(Utf8ToUtf16(c).has_value()) << ::testing::PrintToString(std::string(c));
+    // A sequence cut by the end of the text, where the bytes after it in memory would complete it.
+    const std::string whole = "ab\xE2\x82\xAC";
+    for (std::size_t cut : {3u, 4u})
+        EXPECT_FALSE(Utf8ToUtf16(std::string_view(whole).substr(0, cut)).has_value()) << cut;
 }
 
 TEST(Utf8, EncodesLoneSurrogatesAsTheReplacementCharacter) {
