@@ -8,9 +8,8 @@ namespace sindhikit {
 
 namespace {
 
-// The column each query is read back by (the English query selects x and reads X).
 std::u16string_view ColumnOf(HeadwordList list) {
-    return list == HeadwordList::English ? u"X" : u"Y";
+    return list == HeadwordList::English ? schema::EnglishHeadwordsColumn : schema::SindhiHeadwordsColumn;
 }
 
 }  // namespace

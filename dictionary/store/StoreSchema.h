@@ -11,9 +11,11 @@ namespace sindhikit::schema {
 inline constexpr std::u16string_view EnglishHeadwordsTable = u"Xlist";  // ID, x (cipher text)
 inline constexpr std::u16string_view SindhiHeadwordsTable = u"YList";   // Y (plain text)
 
-// The exact query texts of the headword loaders.
+// The exact query texts of the headword loaders, and the column each reads back.
 inline constexpr std::u16string_view EnglishHeadwordsQueryText = u" SELECT x From Xlist ORDER BY ID";
+inline constexpr std::u16string_view EnglishHeadwordsColumn = u"X";
 inline constexpr std::u16string_view SindhiHeadwordsQueryText = u"SELECT Y From YList ";
+inline constexpr std::u16string_view SindhiHeadwordsColumn = u"Y";
 
 // Behind the stored queries.
 //   Pairs(Seq, xKey, X, Y): one English word and one Sindhi meaning, in source order;

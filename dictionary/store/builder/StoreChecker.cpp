@@ -62,12 +62,12 @@ class Checker {
                 const std::u16string key = EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
                 Lookup(schema::getXfromPD, key, [&](const Recordset& row) {
                     ++meaningsFromEnglish;
-                    Sindhi(row.Fields(u"y"), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
+                    Sindhi(row.Fields(schema::getXfromPD.columns[0]), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
                 });
                 Lookup(schema::getXstrip, key, [&](const Recordset& row) {
                     ++report.definitions;
-                    English(row.Fields(u"y"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
-                    English(row.Fields(u"z"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
+                    for (std::u16string_view part : schema::getXstrip.columns)
+                        English(row.Fields(part), "a definition of \"" + Utf16ToUtf8(word) + "\"");
                 });
             }
         });
@@ -79,7 +79,8 @@ class Checker {
                     Sindhi(rows.StoredValue(), "YList headword " + std::to_string(report.sindhiHeadwords));
                 Lookup(schema::getYfromPD, word, [&](const Recordset& row) {
                     ++report.meanings;
-                    English(row.Fields(u"X"), "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
+                    English(row.Fields(schema::getYfromPD.columns[0]),
+                            "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
                 });
             }
         });
