@@ -2,7 +2,6 @@
 // point so the commands themselves stay portable and testable.
 #pragma once
 
-#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,16 +13,12 @@ struct Context {
     std::optional<std::u16string> storeVariable;  // $SINDHIKIT_STORE, when set and not empty
     std::optional<std::u16string> windowsFolder;  // Windows only: GetWindowsFolder()
     std::string newline;                          // "\n" on Linux, "\r\n" on Windows
-    // The character each byte denotes in the system's ANSI code page (inpage reads bytes):
-    // Windows asks the system; Linux uses the core's Windows-1252. AnsiCodePage::kNoCharacter
-    // marks a byte with no character of its own.
-    std::array<char32_t, 256> ansiCharacters{};
 };
 
-// The characters of the core's native Windows-1252 code page, byte by byte.
-std::array<char32_t, 256> Windows1252Characters();
+// The store a command uses: storeOption when given, else as ResolveStorePath finds it.
+std::filesystem::path StoreFor(const std::optional<std::u16string>& storeOption, const Context& context);
 
-// The environment variable that names the store when --store is not given.
-inline constexpr const char* StoreVariableName = "SINDHIKIT_STORE";
+// A path as UTF-8 text for messages (never the ANSI code page, which cannot hold every name).
+std::string DisplayPath(const std::filesystem::path& path);
 
 }  // namespace sindhikit::cli

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "CommandLine.h"
+#include "EncDec.h"
 #include "commands/Commands.h"
 
 namespace sindhikit::cli {
@@ -43,6 +44,8 @@ int RunSindhikit(const std::vector<std::u16string>& args, const Context& context
         err << "sindhikit: " << e.what() << '\n' << "Try 'sindhikit --help'.\n";
         return ExitError;
     }
+    // Start-up: the cipher key before the store is first read.
+    SetCipherKey();
     // The commands report the failures they expect; anything else still ends as a message and
     // the error status, never as an abort.
     try {

@@ -17,6 +17,15 @@ function(sindhikit_target target)
   endif()
 endfunction()
 
+# Small fixture files shared by the tests of several folders (testing/fixtures), as the test
+# programs see them: under Wine the Unix root is drive Z:.
+set(SINDHIKIT_FIXTURES_DIR ${PROJECT_SOURCE_DIR}/testing/fixtures)
+if(CMAKE_CROSSCOMPILING)
+  set(SINDHIKIT_FIXTURES_DIR_SEEN "Z:${SINDHIKIT_FIXTURES_DIR}")
+else()
+  set(SINDHIKIT_FIXTURES_DIR_SEEN "${SINDHIKIT_FIXTURES_DIR}")
+endif()
+
 # A GoogleTest executable. Native builds run it directly; the Windows x86_64 build runs it
 # under wine64 through the cross-compiling emulator. The i686 build only compiles and links it.
 # Usage: sindhikit_gtest(NAME SOURCES... LIBS lib...)
@@ -25,6 +34,9 @@ function(sindhikit_gtest name)
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
   sindhikit_target(${name})
   target_link_libraries(${name} PRIVATE ${T_LIBS} sindhikit_gtest_main)
+  # FixtureFile("apple-store.tsv") and the like (testing/fixtures/FixtureFiles.h).
+  target_include_directories(${name} PRIVATE ${SINDHIKIT_FIXTURES_DIR})
+  target_compile_definitions(${name} PRIVATE "SINDHIKIT_FIXTURES_DIR=\"${SINDHIKIT_FIXTURES_DIR_SEEN}\"")
   if(SINDHIKIT_RUN_TESTS)
     add_test(NAME ${SINDHIKIT_TEST_PREFIX}${name} COMMAND ${name} --gtest_color=no)
     if(T_LABELS)

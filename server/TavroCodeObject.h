@@ -5,16 +5,14 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <array>
 #include <atomic>
-#include <cstdint>
 
 #include "TavroCodes_h.h"
+#include "inpage/InpageTable.h"
 
 namespace tavrocodes {
 
-// 256 code points indexed by InPage byte; filled when the object is created.
-using InpageTable = std::array<std::int16_t, 256>;
+using sindhikit::InpageTable;  // filled when the object is created
 
 // ISupportErrorInfo tells early-bound callers (VBA) that a failed method left an error object
 // with its description, as IIF and NumberToString do.

@@ -1,12 +1,13 @@
 // inpage: InPage 8-bit text (a file or standard input) to UTF-8. Each byte is first the
-// character it denotes in the ANSI code page, as the automation server receives the text.
+// character it denotes in the system's ANSI code page, as the automation server receives the
+// text, and the conversion then reads it through the same code page as Inpage2UniCode does.
 #include <fstream>
 #include <iterator>
 #include <system_error>
 #include <string>
 
 #include "Commands.h"
-#include "StoreLocation.h"
+#include "Context.h"
 #include "Utf8.h"
 #include "inpage/AnsiCodePage.h"
 #include "inpage/InpageTable.h"
@@ -14,7 +15,7 @@
 
 namespace sindhikit::cli {
 
-int RunInpage(const Invocation& inv, const Context& context, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunInpage(const Invocation& inv, const Context&, std::istream& in, std::ostream& out, std::ostream& err) {
     std::string bytes;
     if (inv.operands.empty()) {
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -34,16 +35,17 @@ int RunInpage(const Invocation& inv, const Context& context, std::istream& in, s
         }
     }
 
+    const AnsiCodePage& codePage = SystemAnsiCodePage();
     std::u16string text;
     text.reserve(bytes.size());
     for (char b : bytes) {
-        char32_t c = context.ansiCharacters[static_cast<unsigned char>(b)];
+        const char32_t c = codePage.CharacterOf(static_cast<std::uint8_t>(b));
         // A lead byte of a multi-byte code page denotes no character on its own.
         text += c < 0x10000 ? static_cast<char16_t>(c) : u'\uFFFD';
     }
     InpageTable table;
     FillInpageTable(table);
-    out << Utf16ToUtf8(InpageToUnicode(text, table, AnsiCodePage(context.ansiCharacters)));
+    out << Utf16ToUtf8(InpageToUnicode(text, table, codePage));
     return ExitFound;
 }
 

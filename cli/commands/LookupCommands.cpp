@@ -4,10 +4,7 @@
 
 #include "Commands.h"
 #include "DatabaseHandler.h"
-#include "EncDec.h"
-#include "LookupLines.h"
-#include "StoreLocation.h"
-#include "StoreLookups.h"
+#include "LookupTexts.h"
 #include "Utf8.h"
 #include "access/DataError.h"
 #include "keymaps/KeyMap.h"
@@ -17,12 +14,6 @@ namespace {
 
 std::u16string Newline(const Context& context) {
     return std::u16string(context.newline.begin(), context.newline.end());
-}
-
-// Opens StoreConnection on the store this command uses, as start-up does before any lookup.
-void ConnectTo(const std::filesystem::path& store) {
-    CipherKey = std::u16string(CipherKeyPhrase);
-    ConnectStoreAt(store.u16string());
 }
 
 int StoreFailure(const std::filesystem::path& store, const dataaccess::DataError& e, std::ostream& err) {
@@ -42,49 +33,34 @@ std::u16string TypedSindhi(std::u16string_view keys) {
     return out;
 }
 
-}  // namespace
-
-int RunEnglishLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
-    std::filesystem::path store = ResolveStorePath(inv.store, context);
-    std::u16string word = JoinedOperands(inv);
+// Opens StoreConnection on the command's store, as start-up does, and prints the lookup's text.
+template <class Lookup>
+int RunLookup(const std::filesystem::path& store, std::ostream& out, std::ostream& err, Lookup&& lookup) {
     std::u16string text;
     try {
-        ConnectTo(store);
-        auto meanings = QuerySindhiMeanings(StoreConnection, word);
-        auto definitions = QueryDefinitions(StoreConnection, word);
-        if (meanings.empty() && definitions.empty()) return ExitNotFound;
-        text = SindhiMeaningsText(meanings, Newline(context));
-        // The window's definitions text starts with a single space; without rows that space
-        // alone would be a stray, unterminated line here.
-        if (!definitions.empty())
-            text += EnglishDefinitionsText(definitions, DefinitionsStart::SingleSpace, Newline(context));
+        ConnectStoreAt(store.u16string());
+        text = lookup();
     } catch (const dataaccess::DataError& e) {
         return StoreFailure(store, e, err);
     }
+    if (text.empty()) return ExitNotFound;
     out << Utf16ToUtf8(text);
     return ExitFound;
 }
 
+}  // namespace
+
+int RunEnglishLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
+    const std::u16string word = JoinedOperands(inv);
+    return RunLookup(StoreFor(inv.store, context), out, err,
+                     [&] { return EnglishLookupText(StoreConnection, word, Newline(context)); });
+}
+
 int RunSindhiLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
-    std::filesystem::path store = ResolveStorePath(inv.store, context);
     std::u16string word = JoinedOperands(inv);
     if (inv.keys) word = TypedSindhi(word);
-    std::u16string text;
-    try {
-        ConnectTo(store);
-        auto meanings = QueryEnglishMeanings(StoreConnection, word);
-        if (meanings.empty()) return ExitNotFound;
-        for (const std::u16string& meaning : meanings) {
-            text += meaning + Newline(context);
-            if (inv.definitions)
-                text += EnglishDefinitionsText(QueryDefinitions(StoreConnection, meaning), DefinitionsStart::Empty,
-                                               Newline(context));
-        }
-    } catch (const dataaccess::DataError& e) {
-        return StoreFailure(store, e, err);
-    }
-    out << Utf16ToUtf8(text);
-    return ExitFound;
+    return RunLookup(StoreFor(inv.store, context), out, err,
+                     [&] { return SindhiLookupText(StoreConnection, word, inv.definitions, Newline(context)); });
 }
 
 }  // namespace sindhikit::cli

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Commands.h"
-#include "StoreLocation.h"
+#include "Context.h"
 #include "builder/StoreBuilder.h"
 #include "builder/StoreChecker.h"
 
@@ -32,7 +32,7 @@ int RunStoreBuild(const Invocation& inv, const Context& context, std::ostream& o
 int RunStoreCheck(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err) {
     std::optional<std::u16string> named = inv.store;
     if (!inv.operands.empty()) named = inv.operands.front();
-    std::filesystem::path store = ResolveStorePath(named, context);
+    std::filesystem::path store = StoreFor(named, context);
     try {
         storebuild::StoreReport report = storebuild::CheckStore(store);
         for (char c : storebuild::DescribeReport(report)) {

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "Sindhikit.h"
-#include "commands/Commands.h"
+#include "StoreLocation.h"
 #include "Utf8.h"
+#include "commands/Commands.h"
 
 int main(int argc, char** argv) {
     using namespace sindhikit;
@@ -25,12 +26,11 @@ int main(int argc, char** argv) {
 
     cli::Context context;
     context.newline = "\n";
-    context.ansiCharacters = cli::Windows1252Characters();
     std::error_code ec;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) self = std::filesystem::absolute(argv[0], ec);
     context.executableDir = self.parent_path();
-    if (const char* store = std::getenv(cli::StoreVariableName); store && *store)
+    if (const char* store = std::getenv(std::string(StoreVariableName).c_str()); store && *store)
         context.storeVariable = Utf8ToUtf16(store);
     return cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);
 }

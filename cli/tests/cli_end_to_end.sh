@@ -95,7 +95,7 @@ cp "$fixture" "$work/noquery.dll" && sqlite3 "$work/noquery.dll" "DELETE FROM St
 cp "$fixture" "$work/notable.dll" && sqlite3 "$work/notable.dll" "DROP TABLE YList"
 printf 'en\tApple\nen\tEuro \xe2\x82\xac\n' >"$work/bad.tsv"  # line 2: English the cipher cannot keep
 
-apple=$(lines "1           سيب" "2           صوف" \
+apple=$(lines "1           سيب" "2           صوف" "3           ميوو" \
   " 1       noun  :   fruit with red or yellow or green skin" \
   "2       noun  :   native Eurasian tree widely cultivated")
 

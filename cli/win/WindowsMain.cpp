@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +14,7 @@
 
 #include "APICalls.h"
 #include "Sindhikit.h"
+#include "StoreLocation.h"
 
 namespace {
 
@@ -26,18 +26,6 @@ std::filesystem::path ExecutablePath() {
         if (n < buffer.size()) return std::filesystem::path(buffer.substr(0, n));
         buffer.resize(buffer.size() * 2);
     }
-}
-
-// The character of each byte in the system's ANSI code page.
-std::array<char32_t, 256> AnsiCharacters() {
-    std::array<char32_t, 256> chars;
-    for (int b = 0; b < 256; ++b) {
-        char byte = static_cast<char>(b);
-        wchar_t unit = 0;
-        int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1);
-        chars[static_cast<std::size_t>(b)] = n == 1 ? static_cast<char32_t>(unit) : 0xFFFFFFFFu;
-    }
-    return chars;
 }
 
 }  // namespace
@@ -59,9 +47,9 @@ int wmain(int argc, wchar_t** argv) {
 
     cli::Context context;
     context.newline = "\r\n";
-    context.ansiCharacters = AnsiCharacters();
     context.executableDir = ExecutablePath().parent_path();
-    if (const wchar_t* store = _wgetenv(L"SINDHIKIT_STORE"); store && *store)
+    const std::wstring storeVariable(StoreVariableName.begin(), StoreVariableName.end());
+    if (const wchar_t* store = _wgetenv(storeVariable.c_str()); store && *store)
         context.storeVariable = std::u16string(store, store + wcslen(store));
     context.windowsFolder = GetWindowsFolder();
     int status = cli::RunSindhikit(args, context, std::cin, std::cout, std::cerr);

@@ -2,7 +2,8 @@
 
 namespace sindhikit {
 
-AnsiCodePage::AnsiCodePage(const std::array<char32_t, 256>& characterOfByte) : byteOf_(0x10000, -1) {
+AnsiCodePage::AnsiCodePage(const std::array<char32_t, 256>& characterOfByte)
+    : characterOf_(characterOfByte), byteOf_(0x10000, -1) {
     // Where two bytes denote the same character, the lower byte stands for it.
     for (int b = 255; b >= 0; --b) {
         char32_t c = characterOfByte[static_cast<std::size_t>(b)];

@@ -106,4 +106,26 @@ TEST(InpageToUnicode, ReadsThroughTheGivenCodePage) {
     for (char16_t c : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(AnsiCodePage::Windows1252().ByteOf(c), c);
 }
 
+// sindhikit inpage turns each byte into the character it denotes (CharacterOf) and the
+// conversion reads that character back as a byte (ByteOf): every byte must come back as itself,
+// or the command line would read a byte differently from Inpage2UniCode.
+TEST(AnsiCodePage, EveryByteReadsBackAsItself) {
+    const AnsiCodePage& page = SystemAnsiCodePage();
+    for (int b = 0; b < 256; ++b) {
+        const char32_t c = page.CharacterOf(static_cast<std::uint8_t>(b));
+        if (c == AnsiCodePage::kNoCharacter) continue;  // a lead byte of a multi-byte system code page
+        EXPECT_EQ(page.ByteOf(static_cast<char16_t>(c)), b) << b;
+    }
+#ifndef _WIN32
+    // Natively the system's code page is Windows-1252, every byte with a character of its own,
+    // the five unassigned bytes included.
+    EXPECT_EQ(&page, &AnsiCodePage::Windows1252());
+    for (int b = 0; b < 256; ++b) EXPECT_NE(page.CharacterOf(static_cast<std::uint8_t>(b)), AnsiCodePage::kNoCharacter);
+    EXPECT_EQ(page.CharacterOf(0x80), U'\u20AC');
+    EXPECT_EQ(page.CharacterOf(0x9F), U'\u0178');
+    for (std::uint8_t b : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) EXPECT_EQ(page.CharacterOf(b), b);
+    EXPECT_EQ(page.CharacterOf(0xE9), U'\u00E9');
+#endif
+}
+
 }  // namespace

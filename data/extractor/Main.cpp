@@ -13,7 +13,9 @@
 
 #include "AsciiFold.h"
 #include "CldrPairs.h"
+#include "Genral.h"
 #include "SourceWriter.h"
+#include "Utf8.h"
 #include "WordNet.h"
 
 namespace sd = sindhikit::data;
@@ -30,11 +32,10 @@ int Usage() {
     return 2;
 }
 
-// The store looks English words up with their first letter upper-cased, so "euro" and "Euro"
+// The store looks English words up by their lookup form (CapitalizeFirst), so "euro" and "Euro"
 // are one headword there; they are merged here under the first spelling seen.
-std::string StoreKey(std::string s) {
-    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
-    return s;
+std::string StoreKey(const std::string& s) {
+    return sindhikit::Utf16ToUtf8(sindhikit::CapitalizeFirst(sindhikit::Utf8ToUtf16(s).value_or(u"")));
 }
 
 std::string LowerAscii(std::string s) {

@@ -21,15 +21,15 @@ std::u16string SindhiMeaningLine(RowNumber n, std::u16string_view meaning) {
     return Digits(n) + std::u16string(11, u' ') + TrimSpaces(meaning);
 }
 
-std::u16string EnglishDefinitionLine(RowNumber n, std::u16string_view y, std::u16string_view z) {
+std::u16string EnglishDefinitionLine(RowNumber n, std::u16string_view partOfSpeech, std::u16string_view gloss) {
     std::u16string line = Digits(n) + std::u16string(7, u' ');
-    line += y;
+    line += partOfSpeech;
     line += u"  :   ";
-    line += z;
+    line += gloss;
     return line;
 }
 
-std::u16string SindhiMeaningsText(const std::vector<std::u16string>& meanings, std::u16string_view lineEnd) {
+std::u16string NumberedSindhiMeanings(const std::vector<std::u16string>& meanings, std::u16string_view lineEnd) {
     std::u16string text;
     RowNumber n = 1;
     for (const std::u16string& m : meanings) {
@@ -40,12 +40,12 @@ std::u16string SindhiMeaningsText(const std::vector<std::u16string>& meanings, s
     return text;
 }
 
-std::u16string EnglishDefinitionsText(const std::vector<DefinitionRow>& rows, DefinitionsStart start,
-                                      std::u16string_view lineEnd) {
+std::u16string NumberedDefinitions(const std::vector<Definition>& rows, DefinitionsStart start,
+                                   std::u16string_view lineEnd) {
     std::u16string text = start == DefinitionsStart::SingleSpace ? u" " : u"";
     RowNumber n = 1;
-    for (const DefinitionRow& r : rows) {
-        text += EnglishDefinitionLine(n, r.y, r.z);
+    for (const Definition& row : rows) {
+        text += EnglishDefinitionLine(n, row.partOfSpeech, row.gloss);
         text += lineEnd;
         n = NextRowNumber(n);
     }

@@ -21,17 +21,21 @@ RowNumber NextRowNumber(RowNumber n);
 // "n", eleven spaces, the meaning with leading and trailing spaces removed (no line end).
 std::u16string SindhiMeaningLine(RowNumber n, std::u16string_view meaning);
 
-// "n", seven spaces, y as stored, "  :   ", z as stored (no line end).
-std::u16string EnglishDefinitionLine(RowNumber n, std::u16string_view y, std::u16string_view z);
+// "n", seven spaces, the part of speech as stored, "  :   ", the gloss as stored (no line end).
+std::u16string EnglishDefinitionLine(RowNumber n, std::u16string_view partOfSpeech, std::u16string_view gloss);
 
-struct DefinitionRow {
-    std::u16string y;  // first part (deciphered), e.g. the part of speech
-    std::u16string z;  // second part (deciphered), e.g. the gloss
+// One row of getXstrip, deciphered and as stored (spaces kept).
+struct Definition {
+    std::u16string partOfSpeech;  // column y: what the definition is of ("noun" in our stores)
+    std::u16string gloss;         // column z: the definition itself
+
+    bool operator==(const Definition&) const = default;
 };
 
 // The text of SindhiMeanings: one line per meaning, numbered from 1, each ended by lineEnd.
 // No meanings give the empty text.
-std::u16string SindhiMeaningsText(const std::vector<std::u16string>& meanings, std::u16string_view lineEnd = u"\r\n");
+std::u16string NumberedSindhiMeanings(const std::vector<std::u16string>& meanings,
+                                      std::u16string_view lineEnd = u"\r\n");
 
 // Where a definitions text starts: the English-to-Sindhi window starts its text with a single
 // space (so its first line begins with a space and the others do not, and no rows leave just
@@ -40,7 +44,7 @@ enum class DefinitionsStart { SingleSpace, Empty };
 
 // The text of EnglishMeaning: the start, then one line per row, numbered from 1, each ended
 // by lineEnd.
-std::u16string EnglishDefinitionsText(const std::vector<DefinitionRow>& rows, DefinitionsStart start,
-                                      std::u16string_view lineEnd = u"\r\n");
+std::u16string NumberedDefinitions(const std::vector<Definition>& rows, DefinitionsStart start,
+                                   std::u16string_view lineEnd = u"\r\n");
 
 }  // namespace sindhikit

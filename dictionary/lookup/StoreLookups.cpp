@@ -1,12 +1,8 @@
 #include "StoreLookups.h"
 
-#include <cstdint>
-#include <functional>
-
 #include "EncDec.h"
 #include "Genral.h"
-#include "StoreSchema.h"
-#include "access/Command.h"
+#include "StoredQueries.h"
 #include "access/DataError.h"
 #include "access/Recordset.h"
 
@@ -15,68 +11,59 @@ namespace {
 
 using namespace dataaccess;
 
-// The stored-query call of every lookup: a fresh command for the query, one input
-// parameter (type 203, size 255) appended, its value set by name, then executed.
-Recordset RunStoredQuery(const Connection& connection, std::u16string_view query, std::u16string_view parameterName,
-                         std::u16string value) {
-    Command command;
-    command.ActiveConnection = connection;
-    command.CommandType = adCmdStoredProc;
-    command.CommandText = std::u16string(query);
-    command.Parameters().Append(command.CreateParameter(parameterName, adLongVarWChar, adParamInput, 255));
-    command.Parameters(parameterName).Value = std::move(value);
-    std::int64_t recordsAffected = 0;
-    return command.Execute(recordsAffected, adOptionUnspecified);
-}
-
-// Reads every row; a row that fails is skipped and the walk goes on. A failing move would
-// leave the walk on the same row forever, so it ends the walk instead.
-void EachRow(Recordset& rs, const std::function<void(const Recordset&)>& read) {
-    while (!rs.Eof()) {
+// Reads every row, in order. Reading a row cannot fail once the call has checked the columns;
+// moving on can (the engine stops on a broken row), and a walk that cannot move on ends there.
+template <class ReadRow>
+void EachRow(Recordset& rows, ReadRow&& read) {
+    while (!rows.Eof()) {
+        read(rows);
         try {
-            read(rs);
-        } catch (const DataError&) {
-        }
-        try {
-            rs.MoveNext();
+            rows.MoveNext();
         } catch (const DataError&) {
             break;
         }
     }
-    rs.Close();
+    if (rows.IsOpen()) rows.Close();
+}
+
+// The parameter of both English lookups: the word's lookup form, enciphered.
+std::u16string EnglishParameter(std::u16string_view englishWord) {
+    return EncryptText(CapitalizeFirst(englishWord), RequireCipherKey());
 }
 
 }  // namespace
 
 std::vector<std::u16string> QuerySindhiMeanings(const Connection& connection, std::u16string_view englishWord) {
-    Recordset rs = RunStoredQuery(connection, schema::MeaningsOfEnglishQuery, u"@x",
-                                  EncryptText(CapitalizeFirst(englishWord), CipherKey));
+    const StoredQuery& query = schema::getXfromPD;
+    Recordset rows = RunStoredQuery(connection, query, EnglishParameter(englishWord));
     std::vector<std::u16string> meanings;
-    EachRow(rs, [&](const Recordset& row) {
-        if (FieldValue y = row.Fields(u"y")) meanings.push_back(DecryptText(*y, CipherKey));
+    EachRow(rows, [&](const Recordset& row) {
+        if (FieldValue meaning = row.Fields(query.columns[0])) meanings.push_back(DecryptText(*meaning, CipherKey));
     });
     return meanings;
 }
 
-std::vector<DefinitionRow> QueryDefinitions(const Connection& connection, std::u16string_view englishWord) {
-    Recordset rs = RunStoredQuery(connection, schema::DefinitionsQuery, u"@x",
-                                  EncryptText(CapitalizeFirst(englishWord), CipherKey));
-    std::vector<DefinitionRow> rows;
-    EachRow(rs, [&](const Recordset& row) {
-        FieldValue y = row.Fields(u"y");
-        FieldValue z = row.Fields(u"z");
-        if (y || z)
-            rows.push_back(
-                {y ? DecryptText(*y, CipherKey) : std::u16string(), z ? DecryptText(*z, CipherKey) : std::u16string()});
+std::vector<Definition> QueryDefinitions(const Connection& connection, std::u16string_view englishWord) {
+    const StoredQuery& query = schema::getXstrip;
+    Recordset rows = RunStoredQuery(connection, query, EnglishParameter(englishWord));
+    std::vector<Definition> definitions;
+    EachRow(rows, [&](const Recordset& row) {
+        const FieldValue partOfSpeech = row.Fields(query.columns[0]);
+        const FieldValue gloss = row.Fields(query.columns[1]);
+        if (partOfSpeech || gloss)
+            definitions.push_back({partOfSpeech ? DecryptText(*partOfSpeech, CipherKey) : std::u16string(),
+                                   gloss ? DecryptText(*gloss, CipherKey) : std::u16string()});
     });
-    return rows;
+    return definitions;
 }
 
 std::vector<std::u16string> QueryEnglishMeanings(const Connection& connection, std::u16string_view sindhiWord) {
-    Recordset rs = RunStoredQuery(connection, schema::MeaningsOfSindhiQuery, u"@Y", TrimSpaces(sindhiWord));
+    const StoredQuery& query = schema::getYfromPD;
+    RequireCipherKey();  // the meanings come back enciphered
+    Recordset rows = RunStoredQuery(connection, query, TrimSpaces(sindhiWord));
     std::vector<std::u16string> meanings;
-    EachRow(rs, [&](const Recordset& row) {
-        if (FieldValue x = row.Fields(u"X")) meanings.push_back(DecryptText(*x, CipherKey));
+    EachRow(rows, [&](const Recordset& row) {
+        if (FieldValue meaning = row.Fields(query.columns[0])) meanings.push_back(DecryptText(*meaning, CipherKey));
     });
     return meanings;
 }

@@ -1,6 +1,7 @@
-// The three lookups on the word store, as the lookup windows and the command line run them:
-// each calls its stored query with one named parameter and returns the deciphered rows in
-// the order the query returns them.
+// The rows of the three lookups on the word store, as the lookup windows and the command
+// line run them: each calls its stored query (StoredQueries.h) with one named parameter and
+// returns the deciphered rows in the order the query returns them. LookupTexts.h turns them
+// into the texts the windows show.
 #pragma once
 
 #include <string>
@@ -18,15 +19,17 @@ std::vector<std::u16string> QuerySindhiMeanings(const dataaccess::Connection& co
                                                 std::u16string_view englishWord);
 
 // getXstrip with the same @x: columns y and z of each row, deciphered, as stored.
-std::vector<DefinitionRow> QueryDefinitions(const dataaccess::Connection& connection, std::u16string_view englishWord);
+std::vector<Definition> QueryDefinitions(const dataaccess::Connection& connection, std::u16string_view englishWord);
 
 // getYfromPD with @Y = the Sindhi word trimmed, as plain text: column X of each row,
-// deciphered, exactly as deciphered.
+// deciphered, exactly as deciphered. These are the entries of EnglishMeaningsList.
 std::vector<std::u16string> QueryEnglishMeanings(const dataaccess::Connection& connection,
                                                  std::u16string_view sindhiWord);
 
-// Failures of the query call itself (the connection not usable, a stored query missing)
-// reach the caller as dataaccess::DataError. Inside the row walk a failing row is skipped and
-// the walk goes on, and a row whose column is Null adds nothing.
+// Failures before the first row is read reach the caller: CipherKeyNotSet when start-up has
+// not set CipherKey, dataaccess::DataError when the connection cannot be used, the stored
+// query is missing or its rows lack the query's columns. In the row walk a row whose column
+// is Null adds nothing (a definition adds nothing only when both parts are Null), and a row
+// the engine fails to deliver ends the walk with the rows read so far.
 
 }  // namespace sindhikit

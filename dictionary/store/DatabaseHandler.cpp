@@ -1,5 +1,6 @@
 #include "DatabaseHandler.h"
 
+#include "StoreLocation.h"
 #include "access/ConnectionString.h"
 #include "access/DataError.h"
 
@@ -27,9 +28,7 @@ void OpenStoreConnection(const std::u16string& connectionString) {
 
 std::u16string StoreConnectionString(std::u16string_view windowsFolder) {
     std::u16string text(kPrefix);
-    text += windowsFolder;
-    text += u"\\";
-    text += StoreFileName;
+    text += StorePathInWindowsFolder(windowsFolder);
     text += kSuffix;
     return text;
 }

@@ -8,9 +8,6 @@
 
 namespace sindhikit {
 
-// The file name of the store inside the Windows folder.
-inline constexpr std::u16string_view StoreFileName = u"directodb.dll";
-
 // The one read-only connection every query uses. Opened once by ConnectStore (or
 // ConnectStoreAt), never closed; it ends with the process.
 extern dataaccess::Connection StoreConnection;
@@ -25,7 +22,8 @@ std::u16string StoreConnectionString(std::u16string_view windowsFolder);
 std::u16string StoreConnectionStringForPath(std::u16string_view storePath);
 
 #ifdef _WIN32
-// Opens StoreConnection on directodb.dll in the Windows folder. Failures (store missing,
+// Opens StoreConnection on the program's store, directodb.dll in the Windows folder
+// (StorePathInWindowsFolder). Failures (store missing,
 // unreadable, not a store) are raised to the caller as dataaccess::DataError.
 void ConnectStore();
 #endif

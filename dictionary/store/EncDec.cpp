@@ -9,6 +9,18 @@ namespace sindhikit {
 
 std::u16string CipherKey;
 
+void SetCipherKey() {
+    CipherKey = std::u16string(CipherKeyPhrase);
+}
+
+CipherKeyNotSet::CipherKeyNotSet()
+    : std::logic_error("CipherKey is not set: start-up must call SetCipherKey before the word store is read") {}
+
+const std::u16string& RequireCipherKey() {
+    if (CipherKey.empty()) throw CipherKeyNotSet();
+    return CipherKey;
+}
+
 namespace {
 
 // The character code of the system: the UTF-16 unit as a signed 16-bit integer.
@@ -18,16 +30,18 @@ std::int32_t CodeOf(char16_t unit) {
 
 }  // namespace
 
+std::int32_t MaskedCode(std::u16string_view text, std::size_t position, std::u16string_view key) {
+    const std::int32_t c = CodeOf(text[position]);
+    return position < key.size() ? c ^ CodeOf(key[position]) : c;  // positions beyond the key stay plain
+}
+
 std::u16string EncryptText(std::u16string_view text, std::u16string_view key) {
     std::u16string result;
     result.reserve(text.size() * 3);
     const Variant digits(std::int32_t{3});
     const Variant decimals(std::int32_t{0});
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::int32_t c = CodeOf(text[i]);
-        if (i < key.size()) c ^= CodeOf(key[i]);  // positions beyond the key stay plain
-        result += NumberToString(Variant(c), digits, decimals);
-    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        result += NumberToString(Variant(MaskedCode(text, i, key)), digits, decimals);
     return result;
 }
 
@@ -53,8 +67,17 @@ std::u16string DecryptText(std::u16string_view value, std::u16string_view key) {
     return result;
 }
 
+std::optional<std::size_t> FirstCharacterLostByCipher(std::u16string_view text, std::u16string_view key) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::int32_t code = MaskedCode(text, i, key);
+        // Three digits hold 0..999; a larger code loses its leading digits, a negative one its grouping.
+        if (code < 0 || code > 999) return i;
+    }
+    return std::nullopt;
+}
+
 bool SurvivesCipher(std::u16string_view text, std::u16string_view key) {
-    return DecryptText(EncryptText(text, key), key) == text;
+    return !FirstCharacterLostByCipher(text, key);
 }
 
 }  // namespace sindhikit

@@ -8,6 +8,10 @@
 // "-" and three digits; neither round-trips.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -19,6 +23,20 @@ inline constexpr std::u16string_view CipherKeyPhrase = u"sealedLexiconKeyPhrase 
 // The module-level key every caller passes. Empty until start-up assigns CipherKeyPhrase
 // to it (once, before the store is first read); nothing changes it afterwards.
 extern std::u16string CipherKey;
+
+// Start-up of either program calls this once, before the store is first read.
+void SetCipherKey();
+
+// Raised by a lookup made while CipherKey is still empty: enciphered without the key, its
+// word would match nothing and the lookup would quietly find nothing.
+class CipherKeyNotSet : public std::logic_error {
+ public:
+    CipherKeyNotSet();
+};
+
+// CipherKey, for a lookup about to encipher or decipher store text; raises CipherKeyNotSet
+// while start-up has not set it.
+const std::u16string& RequireCipherKey();
 
 // Plain text to cipher text. The empty text gives the empty text.
 // Each group is written by the core's NumberToString(code, 3, 0).
@@ -32,6 +50,14 @@ std::u16string DecryptText(std::u16string_view value, std::u16string_view key);
 
 // The numeric test of DecryptText: a non-empty text made only of the digits 0-9.
 bool IsCipherText(std::u16string_view value);
+
+// The code the cipher writes for text[position] (counted from 0): the unit's signed 16-bit
+// code, XOR the code of the key's unit at the same position while the key lasts.
+std::int32_t MaskedCode(std::u16string_view text, std::size_t position, std::u16string_view key);
+
+// The first position (from 0) whose masked code lies outside 0..999, where the cipher loses
+// the character; std::nullopt when every character survives.
+std::optional<std::size_t> FirstCharacterLostByCipher(std::u16string_view text, std::u16string_view key);
 
 // True when DecryptText(EncryptText(text, key), key) gives text back, i.e. every masked
 // code lies in 0..999. The store builder refuses English text for which this is false.

@@ -1,5 +1,5 @@
-// The word store's schema: what the program reads (Xlist, YList and the three stored
-// queries) and the tables of our own behind them.
+// The word store's schema: the tables the program reads (Xlist, YList) and the tables of
+// our own behind the stored queries (StoredQueries.h holds the queries themselves).
 #pragma once
 
 #include <cstdint>
@@ -8,15 +8,14 @@
 namespace sindhikit::schema {
 
 // Read by the program.
-inline constexpr std::u16string_view EnglishHeadwordsTable = u"Xlist";        // ID, x (cipher text)
-inline constexpr std::u16string_view SindhiHeadwordsTable = u"YList";         // Y (plain text)
-inline constexpr std::u16string_view MeaningsOfEnglishQuery = u"getXfromPD";  // @x -> y
-inline constexpr std::u16string_view DefinitionsQuery = u"getXstrip";         // @x -> y, z
-inline constexpr std::u16string_view MeaningsOfSindhiQuery = u"getYfromPD";   // @Y -> X
+inline constexpr std::u16string_view EnglishHeadwordsTable = u"Xlist";  // ID, x (cipher text)
+inline constexpr std::u16string_view SindhiHeadwordsTable = u"YList";   // Y (plain text)
 
-// The exact query texts of the headword loaders.
+// The exact query texts of the headword loaders, and the column each reads back.
 inline constexpr std::u16string_view EnglishHeadwordsQueryText = u" SELECT x From Xlist ORDER BY ID";
+inline constexpr std::u16string_view EnglishHeadwordsColumn = u"X";
 inline constexpr std::u16string_view SindhiHeadwordsQueryText = u"SELECT Y From YList ";
+inline constexpr std::u16string_view SindhiHeadwordsColumn = u"Y";
 
 // Behind the stored queries.
 //   Pairs(Seq, xKey, X, Y): one English word and one Sindhi meaning, in source order;

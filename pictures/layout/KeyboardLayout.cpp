@@ -12,19 +12,6 @@ constexpr double kWidestRowUnits = 13.5;  // the Q row: half a key of offset plu
 constexpr int kMargin = 2;
 constexpr int kGap = 2;  // between neighbouring caps
 
-CodePoint MapFor(Langs lang, KeyCode code) {
-    switch (lang) {
-        case Langs::Sindhi:
-            return SindhiKeyToUnicode(code);
-        case Langs::Urdu:
-            return UrduKeyToUnicode(code);
-        case Langs::Farsi:
-            return FarsiKeyToUnicode(code);
-        default:
-            return code;
-    }
-}
-
 }  // namespace
 
 PictureSize KeyboardPictureSize(Langs lang, bool shifted) {
@@ -63,7 +50,7 @@ KeyboardLayout BuildKeyboardLayout(Langs lang, bool shifted) {
             key.row = r;
             key.column = c;
             key.code = static_cast<unsigned char>(row[c]);
-            key.mapped = MapFor(lang, key.code);
+            key.mapped = KeyToUnicode(static_cast<std::int32_t>(lang), key.code);
             key.label = LabelForCodePoint(key.mapped);
             const double x = kMargin + (kRowOffset[r] + c) * unit;
             const double y = kMargin + r * rowHeight;

@@ -2,8 +2,8 @@
 # Lookup benchmarks on a large word store (every WordNet lemma an English headword, about
 # 150,000, with its definitions, plus the CLDR pairs), each against a baseline measured in
 # the same run:
-#   1. store_query_latency: p50/p99 of each stored query through the data-access layer
-#      against the same SQL prepared directly on SQLite;
+#   1. store_lookup_bench: p50/p99 of each lookup as the programs run it (StoreLookups.h)
+#      against the same lookup written straight on SQLite;
 #   2. whole process: `sindhikit en WORD` against `dict -d wn WORD` served by a private
 #      dictd (Debian's dictd and dict-wn) on 127.0.0.1, timed by hyperfine.
 # Usage: scripts/bench.d/lookup.sh BUILD   (run by scripts/bench.sh)
@@ -13,7 +13,7 @@ build=$(realpath -m "${1:?usage: lookup.sh BUILD}")
 native=$build/native
 sindhikit=$native/cli/sindhikit
 extract=$native/data/sindhikit_extract
-latency=$native/dictionary/store/bench/store_query_latency
+latency=$native/bench/store_lookup_bench
 work=$build/bench-lookup
 mkdir -p "$work"
 for tool in "$sindhikit" "$extract" "$latency"; do
@@ -30,7 +30,7 @@ done
 . "$here/scripts/bench.d/lib/large-store.sh"
 store=$(large_store "$build")
 
-echo "-- stored queries: data-access layer vs direct SQLite (store_query_latency)"
+echo "-- lookups: ours vs the same lookups straight on SQLite (store_lookup_bench)"
 timeout 600 "$latency" "$store"
 
 # 2. A private dictd: loopback only, a port of its own, its own configuration. (It drops its

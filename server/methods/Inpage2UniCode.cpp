@@ -4,7 +4,7 @@
 #include <string>
 
 #include "TavroCodeObject.h"
-#include "methods/AnsiCodePageOf.h"
+#include "inpage/AnsiCodePage.h"
 #include "inpage/InpageToUnicode.h"
 
 namespace tavrocodes {
@@ -16,7 +16,8 @@ HRESULT STDMETHODCALLTYPE TavroCodeObject::Inpage2UniCode(BSTR sText, BSTR* Resu
     try {
         const std::u16string_view text(reinterpret_cast<const char16_t*>(sText ? sText : L""),
                                        sText ? SysStringLen(sText) : 0);
-        const std::u16string converted = sindhikit::InpageToUnicode(text, inpageTable_, SystemAnsiCodePage());
+        const std::u16string converted =
+            sindhikit::InpageToUnicode(text, inpageTable_, sindhikit::SystemAnsiCodePage());
         *Result =
             SysAllocStringLen(reinterpret_cast<const OLECHAR*>(converted.data()), static_cast<UINT>(converted.size()));
         return *Result ? S_OK : E_OUTOFMEMORY;

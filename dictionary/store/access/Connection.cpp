@@ -90,10 +90,6 @@ std::u16string Connection::ConnectionString() const {
     return state_->connectionString;
 }
 
-std::u16string Connection::DataSource() const {
-    return state_->database ? state_->database->dataSource : std::u16string();
-}
-
 void Connection::Close() {
     state_->database.reset();
     state_->connectionString.clear();

@@ -32,8 +32,6 @@ class Connection {
     bool IsOpen() const;
     // The connection string it was opened with (empty while closed).
     std::u16string ConnectionString() const;
-    // The store file as the connection string named it.
-    std::u16string DataSource() const;
 
     // Closes the connection (the program's StoreConnection is never closed). Recordsets
     // still open keep working until they are closed.

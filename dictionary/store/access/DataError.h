@@ -39,7 +39,6 @@ class DataError : public std::runtime_error {
     DataError(ErrorNumber number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
     ErrorNumber Number() const noexcept { return number_; }
-    std::int32_t NumberValue() const noexcept { return static_cast<std::int32_t>(number_); }
     // UTF-8 text of the error.
     std::string Description() const { return what(); }
 

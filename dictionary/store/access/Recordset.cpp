@@ -99,12 +99,22 @@ std::u16string Recordset::FieldName(int index) const {
     return name ? std::u16string(name) : std::u16string();
 }
 
-int Recordset::ColumnIndex(std::u16string_view name) const {
+int Recordset::FindColumn(std::u16string_view name) const {
     const int count = sqlite3_column_count(statement_->stmt);
     for (int i = 0; i < count; ++i) {
         const char* column = sqlite3_column_name(statement_->stmt, i);
         if (column && detail::SameName(name, column)) return i;
     }
+    return -1;
+}
+
+bool Recordset::HasField(std::u16string_view name) const {
+    RequireOpen();
+    return FindColumn(name) >= 0;
+}
+
+int Recordset::ColumnIndex(std::u16string_view name) const {
+    if (const int index = FindColumn(name); index >= 0) return index;
     throw DataError(ErrorNumber::ItemNotFound,
                     "Item cannot be found in the collection corresponding to the requested name: field '" +
                         Utf16ToUtf8(name) + "'");

@@ -50,6 +50,8 @@ class Recordset {
     FieldValue Fields(int index) const;
     int FieldCount() const;
     std::u16string FieldName(int index) const;
+    // Whether the rows have a column of that name, matched without regard to letter case.
+    bool HasField(std::u16string_view name) const;
 
     void Close();
 
@@ -59,6 +61,7 @@ class Recordset {
     void Step();
     void RequireOpen() const;
     void RequireRow() const;
+    int FindColumn(std::u16string_view name) const;  // -1 when there is none
     int ColumnIndex(std::u16string_view name) const;
 
     std::unique_ptr<detail::PooledStatement> statement_;

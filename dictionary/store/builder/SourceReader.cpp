@@ -22,14 +22,12 @@ std::string Hex(char16_t unit) {
 
 // Why the cipher cannot carry text: the first position whose masked code leaves 0..999.
 std::string CipherRefusal(const std::u16string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        std::int32_t code = static_cast<std::int16_t>(text[i]);
-        if (i < CipherKeyPhrase.size()) code ^= static_cast<std::int16_t>(CipherKeyPhrase[i]);
-        if (code < 0 || code > 999)
-            return "character " + Hex(text[i]) + " at position " + std::to_string(i + 1) +
-                   " would not survive the cipher (its code becomes " + std::to_string(code) + ", outside 0-999)";
-    }
-    return "it would not survive the cipher";
+    const auto lost = FirstCharacterLostByCipher(text, CipherKeyPhrase);
+    if (!lost) return {};
+    const std::size_t i = *lost;
+    return "character " + Hex(text[i]) + " at position " + std::to_string(i + 1) +
+           " would not survive the cipher (its code becomes " + std::to_string(MaskedCode(text, i, CipherKeyPhrase)) +
+           ", outside 0-999)";
 }
 
 std::vector<std::string> SplitTabs(const std::string& line) {
@@ -57,10 +55,10 @@ std::string RefusalOf(const std::u16string& field, FieldKind kind) {
         if (IsCipherText(field)) return "Sindhi text made only of digits 0-9 would be deciphered when shown";
         return {};
     }
-    if (!SurvivesCipher(field, CipherKeyPhrase)) return CipherRefusal(field);
+    if (std::string refusal = CipherRefusal(field); !refusal.empty()) return refusal;
     if (kind == FieldKind::EnglishWord) {
-        const std::u16string key = CapitalizeFirst(field);
-        if (!SurvivesCipher(key, CipherKeyPhrase)) return "its lookup form: " + CipherRefusal(key);
+        if (std::string refusal = CipherRefusal(CapitalizeFirst(field)); !refusal.empty())
+            return "its lookup form: " + refusal;
     }
     return {};
 }

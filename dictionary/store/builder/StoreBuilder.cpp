@@ -13,8 +13,10 @@
 #include "EncDec.h"
 #include "Genral.h"
 #include "StoreSchema.h"
+#include "StoredQueries.h"
 #include "Utf8.h"
 #include "access/Command.h"
+#include "alphabet/SindhiCollation.h"
 #include "builder/SourceReader.h"
 
 namespace sindhikit::storebuild {
@@ -182,8 +184,14 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
     }
     summary.englishHeadwords = static_cast<std::int64_t>(english.size());
 
-    std::set<std::u16string> sindhi;  // distinct, in code-unit order
-    for (const auto& pair : content.pairs) sindhi.insert(pair.meaning);
+    // Distinct, in Sindhi dictionary order: the program lists YList as the engine returns it.
+    const std::set<std::u16string> distinct = [&] {
+        std::set<std::u16string> words;
+        for (const auto& pair : content.pairs) words.insert(pair.meaning);
+        return words;
+    }();
+    std::vector<std::u16string> sindhi(distinct.begin(), distinct.end());
+    SortSindhi(sindhi);
     auto* insertY = w.Prepare("INSERT INTO " + Utf8(schema::SindhiHeadwordsTable) + " (ID, Y) VALUES (?1, ?2)");
     std::int64_t id = 0;
     for (const auto& word : sindhi) {
@@ -224,17 +232,9 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
 
     auto* insertQuery =
         w.Prepare("INSERT INTO " + Utf8(dataaccess::StoredQueriesTable) + " (Name, SQL) VALUES (?1, ?2)");
-    const std::pair<std::u16string_view, std::u16string> queries[] = {
-        {schema::MeaningsOfEnglishQuery,
-         u"SELECT Y AS y FROM " + std::u16string(schema::PairsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-        {schema::DefinitionsQuery,
-         u"SELECT y, z FROM " + std::u16string(schema::DefinitionsTable) + u" WHERE xKey = @x ORDER BY Seq"},
-        {schema::MeaningsOfSindhiQuery,
-         u"SELECT X FROM " + std::u16string(schema::PairsTable) + u" WHERE Y = @Y ORDER BY Seq"},
-    };
-    for (const auto& [name, sql] : queries) {
-        w.Bind(insertQuery, 1, name);
-        w.Bind(insertQuery, 2, sql);
+    for (const StoredQuery* query : schema::AllStoredQueries) {
+        w.Bind(insertQuery, 1, query->name);
+        w.Bind(insertQuery, 2, query->sql);
         w.Run(insertQuery);
     }
 

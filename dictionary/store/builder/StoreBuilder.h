@@ -6,7 +6,8 @@
 //   sd<TAB>ENGLISH WORD<TAB>SINDHI MEANING
 //   def<TAB>ENGLISH WORD<TAB>FIRST PART<TAB>SECOND PART
 // Every English word of a record becomes a headword of Xlist (one per lookup key, in
-// case-insensitive alphabetical order); every Sindhi meaning a headword of YList.
+// case-insensitive alphabetical order); every Sindhi meaning a headword of YList (in Sindhi
+// dictionary order, SindhiCollation.h).
 // Each stored query returns its rows in source order (files in the order given).
 #pragma once
 

@@ -5,7 +5,9 @@
 #include "DatabaseHandler.h"
 #include "EncDec.h"
 #include "Genral.h"
+#include "Headwords.h"
 #include "StoreSchema.h"
+#include "StoredQueries.h"
 #include "Utf8.h"
 #include "access/Command.h"
 #include "access/DataError.h"
@@ -47,42 +49,38 @@ class Checker {
                            schema::StoreInfoTable})
             RequireTable(table);
         report.formatVersion = CheckFormat();
-        for (auto [query, parameter, columns] :
-             {std::tuple{schema::MeaningsOfEnglishQuery, u"@x", std::vector<std::u16string>{u"y"}},
-              std::tuple{schema::DefinitionsQuery, u"@x", std::vector<std::u16string>{u"y", u"z"}},
-              std::tuple{schema::MeaningsOfSindhiQuery, u"@Y", std::vector<std::u16string>{u"X"}}})
-            CheckStoredQuery(query, parameter, columns);
+        for (const StoredQuery* query : schema::AllStoredQueries)
+            Guard("stored query '" + Utf16ToUtf8(query->name) + "'", [&] { RunStoredQuery(connection_, *query, u""); });
 
         std::int64_t meaningsFromEnglish = 0;
         Guard("reading Xlist", [&] {
-            Recordset rs;
-            rs.Open(schema::EnglishHeadwordsQueryText, connection_);
-            for (; !rs.Eof(); rs.MoveNext()) {
+            HeadwordRows rows(connection_, HeadwordList::English);
+            for (; !rows.Eof(); rows.MoveNext()) {
                 ++report.englishHeadwords;
                 const std::u16string word =
-                    English(rs.Fields(u"X"), "Xlist headword " + std::to_string(report.englishHeadwords));
+                    English(rows.StoredValue(), "Xlist headword " + std::to_string(report.englishHeadwords));
                 const std::u16string key = EncryptText(CapitalizeFirst(word), CipherKeyPhrase);
-                Lookup(schema::MeaningsOfEnglishQuery, u"@x", key, [&](const Recordset& row) {
+                Lookup(schema::getXfromPD, key, [&](const Recordset& row) {
                     ++meaningsFromEnglish;
-                    Sindhi(row.Fields(u"y"), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
+                    Sindhi(row.Fields(schema::getXfromPD.columns[0]), "a meaning of \"" + Utf16ToUtf8(word) + "\"");
                 });
-                Lookup(schema::DefinitionsQuery, u"@x", key, [&](const Recordset& row) {
+                Lookup(schema::getXstrip, key, [&](const Recordset& row) {
                     ++report.definitions;
-                    English(row.Fields(u"y"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
-                    English(row.Fields(u"z"), "a definition of \"" + Utf16ToUtf8(word) + "\"");
+                    for (std::u16string_view part : schema::getXstrip.columns)
+                        English(row.Fields(part), "a definition of \"" + Utf16ToUtf8(word) + "\"");
                 });
             }
         });
         Guard("reading YList", [&] {
-            Recordset rs;
-            rs.Open(schema::SindhiHeadwordsQueryText, connection_);
-            for (; !rs.Eof(); rs.MoveNext()) {
+            HeadwordRows rows(connection_, HeadwordList::Sindhi);
+            for (; !rows.Eof(); rows.MoveNext()) {
                 ++report.sindhiHeadwords;
                 const std::u16string word =
-                    Sindhi(rs.Fields(u"Y"), "YList headword " + std::to_string(report.sindhiHeadwords));
-                Lookup(schema::MeaningsOfSindhiQuery, u"@Y", word, [&](const Recordset& row) {
+                    Sindhi(rows.StoredValue(), "YList headword " + std::to_string(report.sindhiHeadwords));
+                Lookup(schema::getYfromPD, word, [&](const Recordset& row) {
                     ++report.meanings;
-                    English(row.Fields(u"X"), "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
+                    English(row.Fields(schema::getYfromPD.columns[0]),
+                            "an English meaning of \"" + Utf16ToUtf8(word) + "\"");
                 });
             }
         });
@@ -162,43 +160,10 @@ class Checker {
                  std::to_string(counted));
     }
 
-    Recordset Execute(std::u16string_view query, std::u16string_view parameter, std::u16string_view value) {
-        Command cmd;
-        cmd.ActiveConnection = connection_;
-        cmd.CommandType = dataaccess::adCmdStoredProc;
-        cmd.CommandText = std::u16string(query);
-        cmd.Parameters().Append(
-            cmd.CreateParameter(parameter, dataaccess::adLongVarWChar, dataaccess::adParamInput, 255));
-        cmd.Parameters(parameter).Value = std::u16string(value);
-        std::int64_t affected = 0;
-        return cmd.Execute(affected, dataaccess::adOptionUnspecified);
-    }
-
-    void CheckStoredQuery(std::u16string_view query, std::u16string_view parameter,
-                          const std::vector<std::u16string>& columns) {
-        Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
-            Recordset rs = Execute(query, parameter, u"");
-            for (const auto& column : columns) {
-                bool found = false;
-                for (int i = 0; i < rs.FieldCount(); ++i) {
-                    std::u16string name = rs.FieldName(i);
-                    for (auto& c : name)
-                        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
-                    std::u16string wanted = column;
-                    for (auto& c : wanted)
-                        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 0x20);
-                    found = found || name == wanted;
-                }
-                if (!found)
-                    Fail("stored query '" + Utf16ToUtf8(query) + "' returns no column '" + Utf16ToUtf8(column) + "'");
-            }
-        });
-    }
-
-    void Lookup(std::u16string_view query, std::u16string_view parameter, std::u16string_view value,
+    void Lookup(const StoredQuery& query, std::u16string_view value,
                 const std::function<void(const Recordset&)>& onRow) {
-        Guard("stored query '" + Utf16ToUtf8(query) + "'", [&] {
-            Recordset rs = Execute(query, parameter, value);
+        Guard("stored query '" + Utf16ToUtf8(query.name) + "'", [&] {
+            Recordset rs = RunStoredQuery(connection_, query, std::u16string(value));
             for (; !rs.Eof(); rs.MoveNext()) onRow(rs);
         });
     }
@@ -226,6 +191,8 @@ class Checker {
 }  // namespace
 
 StoreReport CheckStore(const std::filesystem::path& store) {
+    // The check reads the store the way the program does, which starts by setting the key.
+    SetCipherKey();
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(store, ec);
     if (ec) full = store;

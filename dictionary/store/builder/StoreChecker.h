@@ -29,8 +29,9 @@ struct StoreReport {
 // StoreInfo's Format) and version; the tables Xlist (ID, x) and YList (Y); the three stored
 // queries are present, preparable and return their columns; every English text (headwords,
 // meanings, definitions) is cipher text that round-trips; no Sindhi text reads as cipher
-// text; the counts agree with those the builder recorded. Raises StoreCheckError on the
-// first failure; never writes.
+// text; the counts agree with those the builder recorded. It reads the headwords and runs
+// the stored queries through the program's own code (HeadwordRows, RunStoredQuery), setting
+// CipherKey first as start-up does. Raises StoreCheckError on the first failure; never writes.
 StoreReport CheckStore(const std::filesystem::path& store);
 
 // The report as lines of UTF-8 text, for the command line.

@@ -7,6 +7,7 @@
 #include "Genral.h"
 #include "StoreFixture.h"
 #include "StoreSchema.h"
+#include "StoredQueries.h"
 #include "access/Command.h"
 #include "access/DataError.h"
 
@@ -30,19 +31,7 @@ class DataAccess : public ::testing::Test {
         connection_.Open(StoreConnectionStringForPath(store_.u16string()), u"", u"");
     }
 
-    // The program's stored-query call, step by step.
-    Recordset Run(std::u16string_view query, std::u16string_view parameter, FieldValue value) {
-        Command cmd;
-        cmd.ActiveConnection = connection_;
-        cmd.CommandType = adCmdStoredProc;
-        cmd.CommandText = std::u16string(query);
-        cmd.Parameters().Append(cmd.CreateParameter(parameter, adLongVarWChar, adParamInput, 255));
-        cmd.Parameters(parameter).Value = std::move(value);
-        std::int64_t affected = 0;
-        Recordset rs = cmd.Execute(affected, adOptionUnspecified);
-        EXPECT_EQ(affected, -1);
-        return rs;
-    }
+    Recordset Run(const StoredQuery& query, FieldValue value) { return RunStoredQuery(connection_, query, value); }
 
     std::vector<std::u16string> Column(Recordset rs, std::u16string_view name, bool decipher) {
         std::vector<std::u16string> values;
@@ -64,14 +53,14 @@ class DataAccess : public ::testing::Test {
 TEST_F(DataAccess, MeaningsOfAnEnglishWordInSourceOrder) {
     const std::vector<std::u16string> expected{kSuf, kSeb};
     // Typed in any first-letter case, the word is sent as the enciphered "Apple".
-    EXPECT_EQ(Column(Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"apple")), u"y", true), expected);
-    EXPECT_EQ(Column(Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"Apple")), u"y", true), expected);
+    EXPECT_EQ(Column(Run(schema::getXfromPD, Key(u"apple")), u"y", true), expected);
+    EXPECT_EQ(Column(Run(schema::getXfromPD, Key(u"Apple")), u"y", true), expected);
     // The plain word does not match: the keys are stored enciphered.
-    EXPECT_TRUE(Column(Run(schema::MeaningsOfEnglishQuery, u"@x", u"Apple"), u"y", true).empty());
+    EXPECT_TRUE(Column(Run(schema::getXfromPD, u"Apple"), u"y", true).empty());
 }
 
 TEST_F(DataAccess, DefinitionsKeepTheirSpaces) {
-    Recordset rs = Run(schema::DefinitionsQuery, u"@x", Key(u"apple"));
+    Recordset rs = Run(schema::getXstrip, Key(u"apple"));
     std::vector<std::pair<std::u16string, std::u16string>> rows;
     for (; !rs.Eof(); rs.MoveNext())
         rows.emplace_back(DecryptText(*rs.Fields(u"Y"), kKey), DecryptText(*rs.Fields(u"Z"), kKey));
@@ -82,26 +71,16 @@ TEST_F(DataAccess, DefinitionsKeepTheirSpaces) {
 
 TEST_F(DataAccess, MeaningsOfASindhiWordArePlainParameter) {
     const std::vector<std::u16string> expected{u"banana", u"plantain"};
-    EXPECT_EQ(Column(Run(schema::MeaningsOfSindhiQuery, u"@Y", kKelo), u"x", true), expected);
+    EXPECT_EQ(Column(Run(schema::getYfromPD, kKelo), u"x", true), expected);
     // Enciphering the Sindhi word would find nothing.
-    EXPECT_TRUE(Column(Run(schema::MeaningsOfSindhiQuery, u"@Y", EncryptText(kKelo, kKey)), u"X", true).empty());
-}
-
-TEST_F(DataAccess, HeadwordQueriesOfTheLoaders) {
-    Recordset english;
-    english.Open(schema::EnglishHeadwordsQueryText, connection_);
-    EXPECT_EQ(Column(std::move(english), u"X", true),
-              (std::vector<std::u16string>{u"Apple", u"banana", u"cherry", u"plantain"}));
-    Recordset sindhi;
-    sindhi.Open(schema::SindhiHeadwordsQueryText, connection_);
-    EXPECT_EQ(Column(std::move(sindhi), u"y", false), (std::vector<std::u16string>{kSeb, kSuf, kKelo}));
+    EXPECT_TRUE(Column(Run(schema::getYfromPD, EncryptText(kKelo, kKey)), u"X", true).empty());
 }
 
 TEST_F(DataAccess, RecordCountIsZeroOnlyWhenKnownEmpty) {
-    Recordset none = Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"unknown"));
+    Recordset none = Run(schema::getXfromPD, Key(u"unknown"));
     EXPECT_EQ(none.RecordCount(), 0);
     EXPECT_TRUE(none.Eof());
-    Recordset some = Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"banana"));
+    Recordset some = Run(schema::getXfromPD, Key(u"banana"));
     EXPECT_EQ(some.RecordCount(), -1);
     EXPECT_FALSE(some.Eof());
     // Still -1 after the last row: the count was never known.
@@ -109,7 +88,7 @@ TEST_F(DataAccess, RecordCountIsZeroOnlyWhenKnownEmpty) {
     EXPECT_TRUE(some.Eof());
     EXPECT_EQ(some.RecordCount(), -1);
     // A parameter with no value binds Null and matches nothing.
-    EXPECT_EQ(Run(schema::MeaningsOfSindhiQuery, u"@Y", std::nullopt).RecordCount(), 0);
+    EXPECT_EQ(Run(schema::getYfromPD, std::nullopt).RecordCount(), 0);
 }
 
 TEST_F(DataAccess, NullFieldsAndNamesWithoutCase) {
@@ -131,7 +110,7 @@ TEST_F(DataAccess, NullFieldsAndNamesWithoutCase) {
 }
 
 TEST_F(DataAccess, MoveFirstWalksAgainAndTheEndIsGuarded) {
-    Recordset rs = Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"apple"));
+    Recordset rs = Run(schema::getXfromPD, Key(u"apple"));
     rs.MoveNext();
     rs.MoveNext();
     ASSERT_TRUE(rs.Eof());
@@ -147,18 +126,6 @@ TEST_F(DataAccess, MoveFirstWalksAgainAndTheEndIsGuarded) {
     } catch (const DataError& e) {
         EXPECT_EQ(e.Number(), ErrorNumber::ObjectClosed);
     }
-}
-
-TEST_F(DataAccess, LookupsRunWhileALoadingRecordsetIsOpen) {
-    Recordset loading;
-    loading.Open(schema::EnglishHeadwordsQueryText, connection_);
-    std::vector<std::size_t> meanings;
-    for (; !loading.Eof(); loading.MoveNext()) {
-        const std::u16string word = DecryptText(*loading.Fields(u"X"), kKey);
-        meanings.push_back(Column(Run(schema::MeaningsOfEnglishQuery, u"@x", Key(word)), u"y", true).size());
-        meanings.push_back(Column(Run(schema::MeaningsOfEnglishQuery, u"@x", Key(word)), u"y", true).size());
-    }
-    EXPECT_EQ(meanings, (std::vector<std::size_t>{2, 2, 1, 1, 0, 0, 1, 1}));
 }
 
 TEST_F(DataAccess, CommandErrorsCarryNumberAndName) {
@@ -193,20 +160,29 @@ TEST_F(DataAccess, CommandErrorsCarryNumberAndName) {
     EXPECT_THROW(cmd.Parameters().Append(cmd.CreateParameter(u"@X", adLongVarWChar, adParamInput, 255)), DataError);
     EXPECT_EQ(&cmd.Parameters(u"@X"), &cmd.Parameters(u"@x"));
     EXPECT_THROW(cmd.Parameters(u"@z"), DataError);
+    // A query affects no records.
+    cmd.ActiveConnection = connection_;
+    cmd.CommandType = adCmdStoredProc;
+    cmd.CommandText = u"getXfromPD";
+    cmd.Parameters(u"@x").Value = Key(u"banana");
+    std::int64_t affected = 0;
+    EXPECT_FALSE(cmd.Execute(affected, adOptionUnspecified).Eof());
+    EXPECT_EQ(affected, -1);
 }
 
 TEST_F(DataAccess, StoredQueryNamesIgnoreCaseAndLongValuesArePassedWhole) {
-    EXPECT_EQ(Column(Run(u"GETXFROMPD", u"@X", Key(u"banana")), u"Y", true), (std::vector<std::u16string>{kKelo}));
+    const StoredQuery shouted{u"GETXFROMPD", u"@X", {}, schema::getXfromPD.columns};
+    EXPECT_EQ(Column(Run(shouted, Key(u"banana")), u"Y", true), (std::vector<std::u16string>{kKelo}));
     // Beyond the declared size of 255 the value is neither cut nor refused.
     const std::u16string longWord(120, u'a');
     EXPECT_EQ(Key(longWord).size(), 360u);
-    EXPECT_EQ(Run(schema::MeaningsOfEnglishQuery, u"@x", Key(longWord)).RecordCount(), 0);
+    EXPECT_EQ(Run(schema::getXfromPD, Key(longWord)).RecordCount(), 0);
 }
 
 TEST_F(DataAccess, CopiesOfAConnectionShareItsState) {
     Connection copy = connection_;
     EXPECT_TRUE(copy.IsOpen());
-    Recordset open = Run(schema::MeaningsOfEnglishQuery, u"@x", Key(u"apple"));
+    Recordset open = Run(schema::getXfromPD, Key(u"apple"));
     connection_.Close();
     EXPECT_FALSE(copy.IsOpen());
     // A recordset opened before the close still reads its rows.
@@ -224,14 +200,7 @@ TEST_F(DataAccess, TheStoreIsNeverWritten) {
         connection.Open(StoreConnectionStringForPath(store_.u16string()), u"", u"");
         for (int round = 0; round < 20; ++round) {
             for (const std::u16string word : {u"apple", u"banana", u"cherry", u"none"}) {
-                Command cmd;
-                cmd.ActiveConnection = connection;
-                cmd.CommandType = adCmdStoredProc;
-                cmd.CommandText = u"getXstrip";
-                cmd.Parameters().Append(cmd.CreateParameter(u"@x", adLongVarWChar, adParamInput, 255));
-                cmd.Parameters(u"@x").Value = Key(word);
-                std::int64_t affected = 0;
-                Recordset rs = cmd.Execute(affected);
+                Recordset rs = RunStoredQuery(connection, schema::getXstrip, Key(word));
                 while (!rs.Eof()) rs.MoveNext();
             }
         }
@@ -250,7 +219,7 @@ TEST_F(DataAccess, TheStoreIsNeverWritten) {
     }
     EXPECT_EQ(ReadBytes(store_), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(store_), mtime);
-    EXPECT_EQ(folder_.Names().size(), 2u) << "no journal or other file beside the store";
+    EXPECT_EQ(folder_.Names().size(), 1u) << "no journal or other file beside the store";
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "DatabaseHandler.h"
 #include "EncDec.h"
 #include "StoreFixture.h"
-#include "access/Command.h"
+#include "StoredQueries.h"
 #include "access/DataError.h"
 
 #ifdef _WIN32
@@ -36,15 +36,8 @@ TEST(DatabaseHandler, StoreConnectionOpensOnceAndServesLookups) {
         EXPECT_EQ(e.Number(), ErrorNumber::NotAllowed);
     }
 
-    CipherKey = std::u16string(CipherKeyPhrase);  // as start-up assigns it
-    dataaccess::Command cmd;
-    cmd.ActiveConnection = StoreConnection;
-    cmd.CommandType = dataaccess::adCmdStoredProc;
-    cmd.CommandText = u"getXfromPD";
-    cmd.Parameters().Append(cmd.CreateParameter(u"@x", dataaccess::adLongVarWChar, dataaccess::adParamInput, 255));
-    cmd.Parameters(u"@x").Value = EncryptText(u"Banana", CipherKey);
-    std::int64_t affected = 0;
-    auto rs = cmd.Execute(affected, dataaccess::adOptionUnspecified);
+    SetCipherKey();  // as start-up does
+    auto rs = RunStoredQuery(StoreConnection, schema::getXfromPD, EncryptText(u"Banana", CipherKey));
     ASSERT_FALSE(rs.Eof());
     EXPECT_EQ(DecryptText(*rs.Fields(u"y"), CipherKey), u"\u06AA\u06CC\u0644\u0648");
     rs.Close();

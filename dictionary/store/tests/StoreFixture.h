@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "FixtureFiles.h"
 #include "builder/StoreBuilder.h"
 
 namespace sindhikit::testing {
@@ -57,24 +58,10 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// A small dictionary in the builder's source format (UTF-8).
-inline const char* const kSampleSource =
-    "# sample\n"
-    "en\tApple\n"
-    "sd\tapple\t\xD8\xB5\xD9\x88\xD9\x81\n"  // صوف
-    "sd\tApple\t\xD8\xB3\xDB\x8C\xD8\xA8\n"  // سیب
-    "def\tapple\tnoun\tfruit with red or green skin\n"
-    "def\tApple\tnoun\t  a tree of the rose family  \n"
-    "\n"
-    "sd\tbanana\t\xDA\xAA\xDB\x8C\xD9\x84\xD9\x88\r\n"  // ڪیلو, CRLF line
-    "def\tbanana\tnoun\telongated fruit\n"
-    "sd\tplantain\t\xDA\xAA\xDB\x8C\xD9\x84\xD9\x88\n"  // the same Sindhi word
-    "en\tcherry\n";
-
+// The store built from testing/fixtures/sample-store.tsv by the real builder.
 inline std::filesystem::path BuildSample(const TempFolder& folder, const std::string& name = "directodb.dll") {
-    const auto source = folder.Write("sample.txt", kSampleSource);
     const auto store = folder / name;
-    storebuild::BuildStore({source}, store);
+    storebuild::BuildStore({FixtureFile("sample-store.tsv")}, store);
     return store;
 }
 
