@@ -8,6 +8,7 @@
 #include "DatabaseHandler.h"
 #include "EncDec.h"
 #include "HeadwordLoading.h"
+#include "StoreLocation.h"
 #include "MessageRouting.h"
 #include "WideText.h"
 #include "access/DataError.h"
@@ -132,7 +133,7 @@ int frmMain::Load() {
     // The splash window's load step: the cipher key, then both lookup windows (the
     // font restore creates them, the Sindhi one first).
     std::unique_ptr<frmSplash> splash = frmSplash::Show(hwnd_);
-    sindhikit::CipherKey = std::u16string(sindhikit::CipherKeyPhrase);
+    sindhikit::SetCipherKey();
     EnsureSindhiWindow();
     EnsureEnglishWindow();
     DoEvents();
@@ -141,8 +142,7 @@ int frmMain::Load() {
     try {
         sindhikit::ConnectStore();
     } catch (const sindhikit::dataaccess::DataError& e) {
-        const std::wstring path =
-            Wide(sindhikit::GetWindowsFolder()) + L"\\" + Wide(std::u16string(sindhikit::StoreFileName));
+        const std::wstring path = Wide(sindhikit::StorePathInWindowsFolder(sindhikit::GetWindowsFolder()));
         const std::wstring text = L"The word store " + path + L" cannot be opened.\r\n\r\n" + FromUtf8(e.Description());
         MessageBoxW(splash ? splash->Hwnd() : hwnd_, text.c_str(), L"Dictionary", MB_OK | MB_ICONSTOP);
         return 2;

@@ -2,8 +2,7 @@
 
 #include "DatabaseHandler.h"
 #include "Genral.h"
-#include "LookupLines.h"
-#include "StoreLookups.h"
+#include "LookupTexts.h"
 #include "WideText.h"
 #include "frmEnglish2Sindhi.h"
 
@@ -20,15 +19,15 @@ void LookUpEnglish(frmEnglish2Sindhi& window, std::u16string& word) {
 // so the definitions are asked for that form normalised once more (" apple" gives the
 // meanings of "apple" and the definitions of "Apple").
 void ShowSindhiMeanings(frmEnglish2Sindhi& window, std::u16string& word) {
-    const auto meanings = QuerySindhiMeanings(StoreConnection, word);
+    const std::u16string text = SindhiMeaningsText(StoreConnection, word);
     word = CapitalizeFirst(word);
-    window.SindhiMeanings->SetText(Wide(SindhiMeaningsText(meanings)));
+    window.SindhiMeanings->SetText(Wide(text));
 }
 
 void ShowEnglishDefinitions(frmEnglish2Sindhi& window, std::u16string& word) {
-    const auto rows = QueryDefinitions(StoreConnection, word);
+    const std::u16string text = EnglishDefinitionsText(StoreConnection, word);
     word = CapitalizeFirst(word);
-    window.EnglishMeaning->SetText(Wide(EnglishDefinitionsText(rows, DefinitionsStart::SingleSpace)));
+    window.EnglishMeaning->SetText(Wide(text));
 }
 
 }  // namespace dictionary

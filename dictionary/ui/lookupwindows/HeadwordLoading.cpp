@@ -1,12 +1,12 @@
 #include "HeadwordLoading.h"
 
+#include <optional>
+
 #include "DatabaseHandler.h"
-#include "EncDec.h"
 #include "Genral.h"
-#include "StoreSchema.h"
+#include "Headwords.h"
 #include "WideText.h"
 #include "access/DataError.h"
-#include "access/Recordset.h"
 #include "frmEnglish2Sindhi.h"
 #include "frmSindhiToEnglish.h"
 
@@ -14,7 +14,6 @@ namespace dictionary {
 
 using namespace sindhikit;
 using dataaccess::DataError;
-using dataaccess::Recordset;
 
 namespace {
 
@@ -67,38 +66,45 @@ class RowYields {
     ULONGLONG lastRedraw_ = lastPass_;
 };
 
-// Opens the query's recordset; a failure leaves it closed, which the count test reports.
-void OpenSkippingFailure(Recordset& rs, std::u16string_view query) {
+// Opens the list's rows; a failure leaves none, which the count test reports.
+void OpenSkippingFailure(std::optional<HeadwordRows>& rows, HeadwordList list) {
     try {
-        rs.Open(query, StoreConnection);
+        rows.emplace(StoreConnection, list);
     } catch (const DataError&) {
     }
 }
 
 // The count test: known empty, or the count cannot be read, says "Data not found..".
-bool ReportIfNoData(const Recordset& rs, HWND owner) {
+bool ReportIfNoData(const std::optional<HeadwordRows>& rows, HWND owner) {
     bool empty = true;
     try {
-        empty = rs.RecordCount() == 0;
+        empty = !rows || rows->KnownEmpty();
     } catch (const DataError&) {
     }
     if (empty) MessageBoxW(owner, L"Data not found..", L"error", MB_OK | MB_ICONSTOP);
     return empty;
 }
 
-// A failing move would leave the walk on the same row for ever: it ends the walk.
-bool MoveNextOrStop(Recordset& rs) {
+void MoveFirstSkippingFailure(HeadwordRows& rows) {
     try {
-        rs.MoveNext();
+        rows.MoveFirst();
+    } catch (const DataError&) {
+    }
+}
+
+// A failing move ends the walk (the rows say Eof from then on).
+bool MoveNextOrStop(HeadwordRows& rows) {
+    try {
+        rows.MoveNext();
         return true;
     } catch (const DataError&) {
         return false;
     }
 }
 
-void CloseSkippingFailure(Recordset& rs) {
+void CloseSkippingFailure(HeadwordRows& rows) {
     try {
-        rs.Close();
+        rows.Close();
     } catch (const DataError&) {
     }
 }
@@ -114,14 +120,12 @@ std::wstring ProgressCaption(const std::wstring& lastHeadword) {
 
 void LoadEnglishHeadwords(const EnglishWindowNow& window, const std::function<void(const std::wstring&)>& progress,
                           const LoadingServices& services) {
-    Recordset rs;
-    OpenSkippingFailure(rs, schema::EnglishHeadwordsQueryText);
+    std::optional<HeadwordRows> rows;
+    OpenSkippingFailure(rows, HeadwordList::English);
     Twice(services.yield);
-    if (ReportIfNoData(rs, services.owner)) return;
-    try {
-        rs.MoveFirst();
-    } catch (const DataError&) {
-    }
+    if (ReportIfNoData(rows, services.owner)) return;
+    HeadwordRows& rs = *rows;
+    MoveFirstSkippingFailure(rs);
     if (frmEnglish2Sindhi* w = window()) {
         w->WordList->Clear();
         w->WordBox->Clear();
@@ -133,8 +137,8 @@ void LoadEnglishHeadwords(const EnglishWindowNow& window, const std::function<vo
     });
     while (!rs.Eof()) {
         try {
-            if (auto x = rs.Fields(u"X")) {
-                v = Wide(DecryptText(*x, CipherKey));
+            if (auto x = rs.Headword()) {
+                v = Wide(*x);
                 if (frmEnglish2Sindhi* w = window()) {
                     w->WordList->AddItem(v);
                     w->WordBox->AddItem(v);
@@ -150,14 +154,12 @@ void LoadEnglishHeadwords(const EnglishWindowNow& window, const std::function<vo
 }
 
 void LoadSindhiHeadwords(const SindhiWindowNow& window, const LoadingServices& services) {
-    Recordset rs;
-    OpenSkippingFailure(rs, schema::SindhiHeadwordsQueryText);
+    std::optional<HeadwordRows> rows;
+    OpenSkippingFailure(rows, HeadwordList::Sindhi);
     Twice(services.yield);
-    if (ReportIfNoData(rs, services.owner)) return;
-    try {
-        rs.MoveFirst();
-    } catch (const DataError&) {
-    }
+    if (ReportIfNoData(rows, services.owner)) return;
+    HeadwordRows& rs = *rows;
+    MoveFirstSkippingFailure(rs);
     if (frmSindhiToEnglish* w = window()) {
         w->WordBox->Clear();
         w->WordList->Clear();
@@ -168,7 +170,7 @@ void LoadSindhiHeadwords(const SindhiWindowNow& window, const LoadingServices& s
     });
     while (!rs.Eof()) {
         try {
-            if (auto y = rs.Fields(u"Y")) {
+            if (auto y = rs.Headword()) {
                 const std::wstring v = Wide(*y);
                 if (frmSindhiToEnglish* w = window()) {
                     w->WordList->AddItem(v);

@@ -2,7 +2,7 @@
 
 #include "DatabaseHandler.h"
 #include "Genral.h"
-#include "LookupLines.h"
+#include "LookupTexts.h"
 #include "StoreLookups.h"
 #include "WideText.h"
 #include "access/DataError.h"
@@ -23,13 +23,13 @@ void LookUpSindhi(frmSindhiToEnglish& window, std::u16string& word) {
 void ShowMeaningDefinitions(frmSindhiToEnglish& window, std::u16string& meaning) {
     const std::u16string asked = meaning;
     meaning = CapitalizeFirst(meaning);
-    std::vector<DefinitionRow> rows;
+    std::u16string text;
     try {
-        rows = QueryDefinitions(StoreConnection, asked);
+        text = MeaningDefinitionsText(StoreConnection, asked);
     } catch (const dataaccess::DataError&) {
         // no recordset: the definitions stay empty
     }
-    window.EnglishMeaning->SetText(Wide(EnglishDefinitionsText(rows, DefinitionsStart::Empty)));
+    window.EnglishMeaning->SetText(Wide(text));
 }
 
 }  // namespace dictionary
