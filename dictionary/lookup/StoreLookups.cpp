@@ -29,19 +29,16 @@ Recordset RunStoredQuery(const Connection& connection, std::u16string_view query
     return command.Execute(recordsAffected, adOptionUnspecified);
 }
 
-// Reads every row; a row that fails is skipped and the walk goes on. A failing move would
-// leave the walk on the same row forever, so it ends the walk instead.
+// Reads every row; a row that fails is skipped and the walk goes on. A failing move (a
+// damaged page, a query stopped at its budget) cannot go on: it ends the lookup with its own
+// error, never with a shorter answer that looks whole.
 void EachRow(Recordset& rs, const std::function<void(const Recordset&)>& read) {
     while (!rs.Eof()) {
         try {
             read(rs);
         } catch (const DataError&) {
         }
-        try {
-            rs.MoveNext();
-        } catch (const DataError&) {
-            break;
-        }
+        rs.MoveNext();
     }
     rs.Close();
 }

@@ -25,8 +25,10 @@ std::vector<DefinitionRow> QueryDefinitions(const dataaccess::Connection& connec
 std::vector<std::u16string> QueryEnglishMeanings(const dataaccess::Connection& connection,
                                                  std::u16string_view sindhiWord);
 
-// Failures of the query call itself (the connection not usable, a stored query missing)
-// reach the caller as dataaccess::DataError. Inside the row walk a failing row is skipped and
-// the walk goes on, and a row whose column is Null adds nothing.
+// Failures of the query call itself (the connection not usable, a stored query missing or
+// refused) reach the caller as dataaccess::DataError, and so does a failure to move to the
+// next row (a damaged store, a query stopped at its budget). Inside the row walk a row whose
+// field cannot be read is skipped and the walk goes on, and a row whose column is Null adds
+// nothing.
 
 }  // namespace sindhikit
