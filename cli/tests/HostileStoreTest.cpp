@@ -1,7 +1,7 @@
 // Word stores and store-build inputs made as an attacker would make them, each given to the
 // sindhikit command as a user gives it: the command ends with status 2 and a message that
-// names the cause, within a second, without writing to any file, and with the process's
-// memory bounded. The stores are the builder's sample store changed with SQLite here.
+// names the cause, within a second of work, without writing to any file, and with the
+// process's memory bounded. The stores are the builder's sample store changed with SQLite here.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -22,6 +22,7 @@
 #include <psapi.h>
 #else
 #include <sys/stat.h>
+#include <time.h>
 #endif
 
 #include "DatabaseHandler.h"
@@ -36,6 +37,7 @@ namespace {
 namespace fs = std::filesystem;
 using sindhikit::testing::BuildSample;
 using sindhikit::testing::ReadBytes;
+using sindhikit::testing::RunSql;
 using sindhikit::testing::TempFolder;
 
 // How much a command may add to the process's peak memory: SQLite's heap limit, the rows a
@@ -85,10 +87,27 @@ class PeakMemory {
     std::size_t start_;
 };
 
+// Processor time the process has used, in seconds.
+double ProcessorSeconds() {
+#ifdef _WIN32
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
+#else
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+#endif
+}
+
 struct Outcome {
     int status = -1;
     std::string out, err;
-    double seconds = 0;
+    double seconds = 0;           // as the user waits
+    double processorSeconds = 0;  // the work it did
     std::size_t memoryGrowth = 0;
 };
 
@@ -105,9 +124,11 @@ Outcome Command(const std::vector<std::string>& utf8Args) {
     std::ostringstream out, err;
     Outcome outcome;
     PeakMemory memory;
+    const double processorStart = ProcessorSeconds();
     const auto start = std::chrono::steady_clock::now();
     outcome.status = cli::RunSindhikit(args, context, in, out, err);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    outcome.processorSeconds = ProcessorSeconds() - processorStart;
     outcome.memoryGrowth = memory.Growth();
     StoreConnection.Close();
     outcome.out = out.str();
@@ -132,30 +153,6 @@ std::map<std::string, std::string> Snapshot(const fs::path& folder) {
         entries[PathText(entry.path().filename())] = state;
     }
     return entries;
-}
-
-// Runs SQL on a store the way anyone could, with a plain SQLite connection.
-void Craft(const fs::path& store, const std::string& sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(PathText(store).c_str(), &db), SQLITE_OK);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-    const std::string text = message ? message : "";
-    sqlite3_free(message);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << text << "\n" << sql;
-}
-
-std::int64_t Number(const fs::path& store, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* stmt = nullptr;
-    std::int64_t value = -1;
-    if (sqlite3_open(PathText(store).c_str(), &db) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        value = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return value;
 }
 
 std::string SetQuery(const char* name, const std::string& sql) {
@@ -197,7 +194,7 @@ Case StoreCase(const char* fault, std::string sql, std::vector<std::string> ment
                     const auto store = folder / "store.dll";
                     TempFolder scratch;
                     fs::copy_file(BuildSample(scratch), store);
-                    Craft(store, sql);
+                    RunSql(store, sql);
                     std::vector<std::string> args{"--store", PathText(store)};
                     args.insert(args.end(), command.begin(), command.end());
                     return args;
@@ -216,9 +213,18 @@ void ExpectRefused(const Case& c) {
         EXPECT_NE(o.err.find(text), std::string::npos) << c.fault << ": no \"" << text << "\" in: " << o.err;
     for (const auto& text : c.absent)
         EXPECT_EQ(o.err.find(text), std::string::npos) << c.fault << ": \"" << text << "\" in: " << o.err;
-    EXPECT_LT(o.seconds, 1.0) << c.fault << ": " << o.err;
+    // Within a second of work. A machine shared by many builds may hold the process back for
+    // longer than that, so the time waited only has to stay within a few seconds (no hang,
+    // no blocking open).
+    EXPECT_LT(o.processorSeconds, 1.0) << c.fault << ": " << o.err;
+    EXPECT_LT(o.seconds, 5.0) << c.fault << ": " << o.err;
     EXPECT_LT(o.memoryGrowth, kMemoryBound) << c.fault << ": peak memory grew by " << (o.memoryGrowth >> 20) << " MiB";
     EXPECT_EQ(Snapshot(folder.Path()), before) << c.fault << ": a file was written, made or removed";
+    // The figures, in the XML report (--gtest_output=xml).
+    ::testing::Test::RecordProperty(c.fault, std::to_string(static_cast<int>(o.seconds * 1000)) + " ms (" +
+                                                 std::to_string(static_cast<int>(o.processorSeconds * 1000)) +
+                                                 " ms processor), peak +" + std::to_string(o.memoryGrowth >> 20) +
+                                                 " MiB");
 }
 
 TEST(HostileStore, TheSampleStoreAnswersThroughTheGuards) {
@@ -280,7 +286,7 @@ TEST(HostileStore, StoredQueriesThatReachOutsideTheirTablesAreRefused) {
                   "CREATE TABLE Wide(v TEXT); INSERT INTO Wide SELECT hex(zeroblob(150000)) || n FROM (" +
                       std::string("SELECT 1 AS n UNION SELECT 2 UNION SELECT 3 UNION SELECT 4);") +
                       SetQuery("getXfromPD", "SELECT a.v || b.v AS y FROM Wide a, Wide b, Wide c WHERE @x IS NOT NULL"),
-                  {"getXfromPD", "more than 16 MiB"}),
+                  {"getXfromPD", "more than 4 MiB"}),
         StoreCase("memory filled by a sort",
                   Numbers("Big", 100) +
                       "CREATE TABLE Wide(v TEXT); INSERT INTO Wide SELECT hex(zeroblob(500)) || n FROM Big;" +
@@ -305,19 +311,8 @@ TEST(HostileStore, ADamagedPageMidReadIsTheErrorReported) {
                            const auto store = folder / "store.dll";
                            TempFolder scratch;
                            fs::copy_file(BuildSample(scratch), store);
-                           Craft(store,
-                                 "CREATE TABLE Pages(v TEXT);"
-                                 "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 400)"
-                                 " INSERT INTO Pages SELECT 'row ' || n || hex(zeroblob(500)) FROM c;" +
-                                     SetQuery("getXfromPD", "SELECT v AS y FROM Pages WHERE @x IS NOT NULL"));
-                           // The table's leaves follow its root page to the end of the file;
-                           // one in the middle is overwritten.
-                           const auto root = Number(store, "SELECT rootpage FROM sqlite_master WHERE name = 'Pages'");
-                           const auto pages = Number(store, "PRAGMA page_count");
-                           const auto size = Number(store, "PRAGMA page_size");
-                           std::fstream file(store, std::ios::in | std::ios::out | std::ios::binary);
-                           file.seekp((root + pages) / 2 * size - size);
-                           file << std::string(static_cast<std::size_t>(size), '\xFF');
+                           RunSql(store, SetQuery("getXfromPD", "SELECT v AS y FROM Pages WHERE @x IS NOT NULL"));
+                           testing::AddDamagedTable(store);
                            return std::vector<std::string>{"--store", PathText(store), "en", "apple"};
                        },
                        {"store.dll", "damaged"},
@@ -356,7 +351,7 @@ TEST(HostileStore, AStoreReplacedDuringLookupsIsReadWholeOldOrNew) {
     TempFolder folder;
     const auto small = BuildSample(folder, "small.dll");
     const auto large = BuildSample(folder, "large.dll");
-    Craft(large, "CREATE TABLE Padding(v); INSERT INTO Padding VALUES (hex(zeroblob(300000)));");
+    RunSql(large, "CREATE TABLE Padding(v); INSERT INTO Padding VALUES (hex(zeroblob(300000)));");
     const auto target = folder / "store.dll";
     fs::copy_file(small, target);
     const Outcome expected = Command({"--store", PathText(target), "en", "apple"});

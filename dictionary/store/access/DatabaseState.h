@@ -44,11 +44,9 @@ struct StatementPool {
     std::u16string storedQuery;  // the stored query's name, for messages
 };
 
-using GuardClock = std::chrono::steady_clock;
-
 // What one run of a statement has used so far (from its first step until it is reset).
 struct RunUsage {
-    GuardClock::duration busy{};  // time spent inside sqlite3_step
+    std::chrono::milliseconds busy{};  // time spent inside sqlite3_step, on the coarse clock
     std::int64_t rows = 0;
     std::int64_t bytes = 0;  // text and blobs returned, as stored
 };
@@ -67,7 +65,7 @@ struct Database : std::enable_shared_from_this<Database> {
     std::string refusal;
     std::vector<std::string> ownTables;
     const RunUsage* stepping = nullptr;
-    GuardClock::time_point stepStart;
+    std::chrono::milliseconds stepStart{};
 
     ~Database();
 

@@ -1,9 +1,9 @@
 #include "access/StoreGuard.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
+#include "access/CoarseClock.h"
 #include "access/StoreLimits.h"
 
 namespace sindhikit::dataaccess::detail {
@@ -103,13 +103,13 @@ int Authorize(void* data, int action, const char* third, const char* fourth, con
 int OnProgress(void* data) {
     const Database& d = *static_cast<const Database*>(data);
     if (!d.stepping) return 0;
-    return d.stepping->busy + (GuardClock::now() - d.stepStart) > StoredQueryTimeBudget ? 1 : 0;
+    return d.stepping->busy + (CoarseNow() - d.stepStart) > StoredQueryTimeBudget ? 1 : 0;
 }
 
 // VM instructions between two looks at the clock. Most take tens of nanoseconds, but one on a
 // value near ValueLengthLimit takes up to a millisecond, so the interval stays short enough
-// that a budget is overrun by a small part of itself; the clock costs a few per cent of a
-// long-running stored query and nothing of the program's own queries.
+// that a budget is overrun by a small part of itself; the coarse clock costs little even so,
+// and nothing for the program's own queries.
 constexpr int kProgressInterval = 100;
 
 }  // namespace
@@ -173,12 +173,13 @@ void GuardConnection(Database& database) {
 
 void BeginStep(Database& database, const PooledStatement& statement) {
     database.compiling = statement.pool->origin;  // a re-prepare inside the step keeps its rules
-    database.stepping = statement.pool->origin == SqlOrigin::Store ? &statement.usage : nullptr;
-    database.stepStart = GuardClock::now();
+    if (statement.pool->origin != SqlOrigin::Store) return;  // no time budget, no clock
+    database.stepping = &statement.usage;
+    database.stepStart = CoarseNow();
 }
 
 void EndStep(Database& database, PooledStatement& statement) {
-    statement.usage.busy += GuardClock::now() - database.stepStart;
+    if (database.stepping) statement.usage.busy += CoarseNow() - database.stepStart;
     database.stepping = nullptr;
     database.compiling = SqlOrigin::Program;
 }

@@ -21,9 +21,10 @@ namespace sindhikit::dataaccess {
 inline constexpr std::chrono::milliseconds StoredQueryTimeBudget{500};
 
 // Rows and bytes of text (as stored) one run of a stored query may return: the meanings or
-// definitions of one word. Real words have at most a few hundred.
+// definitions of one word. Real words have at most a few hundred rows; the word with the most
+// senses in WordNet has definitions of about 25 KB enciphered.
 inline constexpr std::int64_t StoredQueryRowBudget = 100'000;
-inline constexpr std::int64_t StoredQueryByteBudget = std::int64_t{16} << 20;
+inline constexpr std::int64_t StoredQueryByteBudget = std::int64_t{4} << 20;
 
 // The program's own queries (the headword lists, the store checker's queries) have no time
 // or row budget: the headword walk of a large store returns every headword, one row at a
