@@ -433,7 +433,19 @@ TEST(HostileStore, StoreBuildKeepsWhatItIsGiven) {
              return std::vector<std::string>{"store", "build", PathText(f), "-o", ""};
          },
          {"-o needs a file name"}},
-#ifndef _WIN32
+#ifdef _WIN32  // device names: shown as no file at all, yet they would open
+        {"the null device as source",
+         [](const fs::path& f) {
+             return std::vector<std::string>{"store", "build", "NUL", "-o", PathText(f / "s.dll")};
+         },
+         {"NUL", "cannot read the source file"}},
+        {"the null device as output", build([](const fs::path&) { return std::string("NUL"); }), {"NUL"}},
+        {"the console as store",
+         [](const fs::path&) {
+             return std::vector<std::string>{"--store", "CON", "en", "apple"};
+         },
+         {"CON"}},
+#else
         {"output is a symbolic link",
          build([](const fs::path& f) {
              fs::create_symlink(f / "elsewhere.dll", f / "link.dll");

@@ -73,8 +73,11 @@ std::vector<SourceRecord> ReadSourceFile(const std::filesystem::path& file, std:
     const std::string name = file.string();
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
+    // Only a file the system shows as one is opened (on Windows a device name such as NUL is
+    // shown as nothing at all, yet would open).
+    if (!std::filesystem::exists(status)) throw StoreBuildError(name + ": cannot read the source file: no such file");
     if (std::filesystem::is_directory(status)) throw StoreBuildError(name + ": is a folder, not a source file");
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    if (!std::filesystem::is_regular_file(status))
         throw StoreBuildError(name + ": is not a regular file (a device, pipe or socket), not a source file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw StoreBuildError(name + ": cannot read the source file");
