@@ -48,6 +48,12 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
             if (into) throw UsageError(Narrow(a) + " given twice");
             into = args[++i];
         };
+        // A file name, which may not be empty (an empty one would reach the store's layer as
+        // an empty Data Source, words the user never wrote).
+        auto file = [&](std::optional<std::u16string>& into) {
+            value(into);
+            if (into->empty()) throw UsageError(Narrow(a) + " needs a file name, not an empty one");
+        };
         if (optionsEnded || a.empty() || a[0] != u'-' || a == u"-") {
             words.push_back(a);
         } else if (a == u"--") {
@@ -55,9 +61,9 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
         } else if (a == u"--help" || a == u"-h") {
             return Invocation{};
         } else if (a == u"--store") {
-            value(inv.store);
+            file(inv.store);
         } else if (a == u"-o" || a == u"--output") {
-            value(inv.output);
+            file(inv.output);
         } else if (a == u"--lang") {
             value(inv.language);
         } else if (a == u"--keys") {
@@ -124,10 +130,14 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
             break;
         case Verb::StoreBuild:
             if (inv.operands.empty()) throw UsageError("store build needs at least one source file");
+            for (const auto& source : inv.operands)
+                if (source.empty()) throw UsageError("store build: a source needs a file name, not an empty one");
             if (!inv.output) throw UsageError("store build needs -o STORE");
             break;
         case Verb::StoreCheck:
             if (inv.operands.size() > 1) throw UsageError("store check takes at most one store");
+            if (inv.operands.size() == 1 && inv.operands.front().empty())
+                throw UsageError("store check needs a file name, not an empty one");
             if (inv.operands.size() == 1 && inv.store)
                 throw UsageError("store check: give the store either as operand or with --store");
             break;

@@ -23,7 +23,9 @@ configs=${SINDHIKIT_CONFIGS:-native native-asan fuzz win64 win32}
 configure() {  # name, extra cmake args...
   local name=$1; shift
   case " $configs " in *" $name "*) ;; *) return 0;; esac
-  cmake -S "$here" -B "$build/$name" -G Ninja -Wno-dev "$@" >"$build/$name.configure.log" 2>&1 || {
+  # Every configuration compiles the same SQLite amalgamation (cmake/Dependencies.cmake).
+  cmake -S "$here" -B "$build/$name" -G Ninja -Wno-dev -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" "$@" \
+    >"$build/$name.configure.log" 2>&1 || {
     cat "$build/$name.configure.log"; echo "build: configuring $name failed" >&2; exit 1; }
 }
 configure native -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -38,10 +40,8 @@ configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSINDHIKIT_FUZZ=ON -DSINDHIKIT
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined" \
   "-DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link,address,undefined" \
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
-configure win64 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake" \
-  -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-configure win32 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-  -DSINDHIKIT_SQLITE_SOURCE="$build/third_party/sqlite" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure win64 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure win32 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 for name in $configs; do
   echo "build: $name"

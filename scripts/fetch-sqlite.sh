@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes SQLite's amalgamation (sqlite3.c, sqlite3.h) from Debian's own source package,
-# for the MinGW builds. Usage: fetch-sqlite.sh OUTDIR. Reuses OUTDIR when already made.
+# which every configuration compiles. Usage: fetch-sqlite.sh OUTDIR. Reuses OUTDIR when already made.
 set -euo pipefail
 out=${1:?usage: fetch-sqlite.sh OUTDIR}
 [ -f "$out/sqlite3.c" ] && [ -f "$out/sqlite3.h" ] && exit 0

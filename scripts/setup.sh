@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs every Debian package the kit needs to build, test and run, and fetches the
-# sources that the Windows builds compile themselves (SQLite). Safe to run again.
+# sources that the builds compile themselves (SQLite). Safe to run again.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
   libwine-dev wine wine64 xvfb xauth x11-utils
-  libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
+  sqlite3 googletest libgtest-dev libbenchmark-dev
   libpugixml-dev unicode-cldr-core wordnet-base
   dictd dict dict-wn hyperfine
   fonts-noto-core fonts-sil-lateef fonts-dejavu-core imagemagick

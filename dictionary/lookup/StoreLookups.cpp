@@ -11,17 +11,14 @@ namespace {
 
 using namespace dataaccess;
 
-// Reads every row, in order. Reading a row cannot fail once the call has checked the columns;
-// moving on can (the engine stops on a broken row), and a walk that cannot move on ends there.
+// Reads every row, in order. Reading a row cannot fail once the call has checked the columns.
+// A failing move (a damaged page, a query stopped at its budget) cannot go on: it ends the
+// lookup with its own error, never with a shorter answer that looks whole.
 template <class ReadRow>
 void EachRow(Recordset& rows, ReadRow&& read) {
     while (!rows.Eof()) {
         read(rows);
-        try {
-            rows.MoveNext();
-        } catch (const DataError&) {
-            break;
-        }
+        rows.MoveNext();
     }
     if (rows.IsOpen()) rows.Close();
 }

@@ -28,8 +28,8 @@ std::vector<std::u16string> QueryEnglishMeanings(const dataaccess::Connection& c
 
 // Failures before the first row is read reach the caller: CipherKeyNotSet when start-up has
 // not set CipherKey, dataaccess::DataError when the connection cannot be used, the stored
-// query is missing or its rows lack the query's columns. In the row walk a row whose column
-// is Null adds nothing (a definition adds nothing only when both parts are Null), and a row
-// the engine fails to deliver ends the walk with the rows read so far.
+// query is missing or refused, or its rows lack the query's columns. So does a failure to move
+// to the next row (a damaged store, a query stopped at its budget). In the row walk a row whose
+// column is Null adds nothing (a definition adds nothing only when both parts are Null).
 
 }  // namespace sindhikit

@@ -18,6 +18,10 @@ enum class ErrorNumber : std::int32_t {
     CommandError = static_cast<std::int32_t>(0x80040E14),
     // Jet: a parameter of the query has no value.
     MissingParameterValue = static_cast<std::int32_t>(0x80040E10),
+    // OLE DB: permission denied (a stored query reaches for what the store may not use).
+    PermissionDenied = static_cast<std::int32_t>(0x80040E09),
+    // OLE DB: execution stopped because a resource limit was reached (time, rows, memory).
+    ResourceLimit = static_cast<std::int32_t>(0x80040E31),
     // ADO: item not found in a collection (field or parameter name).
     ItemNotFound = 3265,
     // ADO: either BOF or EOF is true (no current record).

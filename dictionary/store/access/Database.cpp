@@ -4,6 +4,8 @@
 
 #include "Utf8.h"
 #include "access/Command.h"
+#include "access/StoreGuard.h"
+#include "access/StoreLimits.h"
 
 namespace sindhikit::dataaccess::detail {
 
@@ -62,8 +64,20 @@ void Database::Raise(int rc, const std::string& context) const {
         case SQLITE_CANTOPEN:
         case SQLITE_IOERR:
         case SQLITE_PERM:
-        case SQLITE_AUTH:
             throw DataError(ErrorNumber::Unspecified, "Cannot read the word store " + where + " (" + message + ")");
+        case SQLITE_AUTH:
+            // Only the guard's authorizer refuses; it has said why.
+            throw DataError(ErrorNumber::PermissionDenied,
+                            context + " in " + where + ": refused, it " + (refusal.empty() ? message : refusal));
+        case SQLITE_NOMEM:
+            throw DataError(ErrorNumber::ResourceLimit,
+                            context + " in " + where + ": stopped, it needs more than SQLite's " +
+                                std::to_string(SqliteHeapLimit >> 20) + " MiB of memory or a longer program");
+        case SQLITE_TOOBIG:
+            throw DataError(ErrorNumber::ResourceLimit,
+                            context + " in " + where + ": stopped, " + message + " (values may be at most " +
+                                std::to_string(ValueLengthLimit >> 10) + " KiB, query texts " +
+                                std::to_string(SqlLengthLimit >> 10) + " KiB)");
         case SQLITE_READONLY:
             throw DataError(ErrorNumber::NotAllowed,
                             "The word store " + where + " is open read-only; " + context + " would write to it");
@@ -75,10 +89,15 @@ void Database::Raise(int rc, const std::string& context) const {
     throw DataError(ErrorNumber::CommandError, context + ": " + message + " in " + where);
 }
 
+std::string Database::Describe(const StatementPool& pool) {
+    if (pool.origin == SqlOrigin::Store) return "the stored query '" + Utf16ToUtf8(pool.storedQuery) + "'";
+    return "the query \"" + Utf16ToUtf8(pool.sql) + "\"";
+}
+
 std::shared_ptr<StatementPool> Database::PoolFor(std::u16string_view sql) {
     std::u16string key(sql);
     auto& pool = bySql_[key];
-    if (!pool) pool = std::make_shared<StatementPool>(StatementPool{std::move(key), {}});
+    if (!pool) pool = std::make_shared<StatementPool>(StatementPool{std::move(key), {}, SqlOrigin::Program, {}});
     return pool;
 }
 
@@ -89,19 +108,60 @@ sqlite3_stmt* Database::Acquire(StatementPool& pool) {
         return stmt;
     }
     sqlite3_stmt* stmt = nullptr;
+    // The authorizer applies the rules of the text's origin; a stored query may not reach a
+    // virtual table either (the store's own tables are ordinary ones).
+    compiling = pool.origin;
+    refusal.clear();
+    const unsigned flags = SQLITE_PREPARE_PERSISTENT | (pool.origin == SqlOrigin::Store ? SQLITE_PREPARE_NO_VTAB : 0);
     const int rc = sqlite3_prepare16_v3(db, pool.sql.data(), static_cast<int>(pool.sql.size() * sizeof(char16_t)),
-                                        SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+                                        flags, &stmt, nullptr);
+    compiling = SqlOrigin::Program;
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        Raise(rc, "The query \"" + Utf16ToUtf8(pool.sql) + "\" cannot run");
+        std::string context = Describe(pool) + " cannot run";
+        context[0] = 'T';
+        Raise(rc, context);
     }
     if (!stmt) throw DataError(ErrorNumber::CommandError, "The query text is empty");
     if (!sqlite3_stmt_readonly(stmt)) {
         sqlite3_finalize(stmt);
-        throw DataError(ErrorNumber::NotAllowed,
-                        "The query \"" + Utf16ToUtf8(pool.sql) + "\" would change the word store, which is read-only");
+        std::string what = Describe(pool);
+        what[0] = 'T';
+        throw DataError(ErrorNumber::NotAllowed, what + " would change the word store, which is read-only");
     }
     return stmt;
+}
+
+bool Database::Step(PooledStatement& statement) {
+    BeginStep(*this, statement);
+    const int rc = sqlite3_step(statement.stmt);
+    EndStep(*this, statement);
+    const bool budgeted = statement.pool->origin == SqlOrigin::Store;
+    const auto stop = [&](const std::string& why) {
+        sqlite3_reset(statement.stmt);
+        std::string what = Describe(*statement.pool);
+        what[0] = 'T';
+        throw DataError(ErrorNumber::ResourceLimit, what + " in '" + displayPath + "' was stopped: it " + why);
+    };
+    if (rc == SQLITE_ROW) {
+        if (!budgeted) return true;
+        RunUsage& usage = statement.usage;
+        ++usage.rows;
+        for (int i = 0, n = sqlite3_column_count(statement.stmt); i < n; ++i) {
+            const int type = sqlite3_column_type(statement.stmt, i);
+            usage.bytes += type == SQLITE_TEXT || type == SQLITE_BLOB ? sqlite3_column_bytes(statement.stmt, i) : 8;
+        }
+        if (usage.rows > StoredQueryRowBudget)
+            stop("returned more than " + std::to_string(StoredQueryRowBudget) + " rows");
+        if (usage.bytes > StoredQueryByteBudget)
+            stop("returned more than " + std::to_string(StoredQueryByteBudget >> 20) + " MiB");
+        return true;
+    }
+    if (rc == SQLITE_DONE) return false;
+    sqlite3_reset(statement.stmt);
+    if ((rc & 0xFF) == SQLITE_INTERRUPT && budgeted)
+        stop("ran longer than " + std::to_string(StoredQueryTimeBudget.count()) + " ms");
+    Raise(rc, "Reading the rows of " + Describe(*statement.pool));
 }
 
 void Database::Release(StatementPool& pool, sqlite3_stmt* stmt) noexcept {
@@ -125,9 +185,7 @@ std::shared_ptr<StatementPool> Database::StoredQuery(std::u16string_view name) {
         probe += StoredQueriesTable;
         probe += u"' COLLATE NOCASE";
         PooledStatement statement(shared_from_this(), PoolFor(probe));
-        const int rc = sqlite3_step(statement.stmt);
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) Raise(rc, "Reading the list of stored queries");
-        haveQueryTable_ = rc == SQLITE_ROW;
+        haveQueryTable_ = statement.Step();
         queryTableChecked_ = true;
     }
     if (!haveQueryTable_) return nullptr;
@@ -135,19 +193,26 @@ std::shared_ptr<StatementPool> Database::StoredQuery(std::u16string_view name) {
         std::u16string select = u"SELECT SQL FROM ";
         select += StoredQueriesTable;
         select += u" WHERE Name = ?1 COLLATE NOCASE";
-        readQuery_ = std::make_shared<StatementPool>(StatementPool{std::move(select), {}});
+        readQuery_ = std::make_shared<StatementPool>(StatementPool{std::move(select), {}, SqlOrigin::Program, {}});
     }
     PooledStatement statement(shared_from_this(), readQuery_);
     sqlite3_bind_text16(statement.stmt, 1, name.data(), static_cast<int>(name.size() * sizeof(char16_t)),
                         SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(statement.stmt);
-    if (rc == SQLITE_DONE) return nullptr;
-    if (rc != SQLITE_ROW) Raise(rc, "Reading the stored query '" + Utf16ToUtf8(name) + "'");
+    const std::string reading = "Reading the stored query '" + Utf16ToUtf8(name) + "'";
+    try {
+        if (!statement.Step()) return nullptr;
+    } catch (const DataError& e) {
+        throw DataError(e.Number(), reading + ": " + e.Description());
+    }
     if (sqlite3_column_type(statement.stmt, 0) == SQLITE_NULL) return nullptr;
     const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement.stmt, 0));
     const int bytes = sqlite3_column_bytes16(statement.stmt, 0);
+    if (!text) Raise(sqlite3_errcode(db), reading);
     auto pool = std::make_shared<StatementPool>(
-        StatementPool{std::u16string(text, static_cast<std::size_t>(bytes) / sizeof(char16_t)), {}});
+        StatementPool{std::u16string(text, static_cast<std::size_t>(bytes) / sizeof(char16_t)),
+                      {},
+                      SqlOrigin::Store,
+                      std::u16string(name)});
     // The store is read-only, so a query's text cannot change while the connection is open.
     storedQueries_.emplace(std::u16string(name), pool);
     return pool;

@@ -31,20 +31,25 @@ void Recordset::Open(std::u16string_view source, const Connection& activeConnect
 void Recordset::Start(std::unique_ptr<detail::PooledStatement> statement) {
     statement_ = std::move(statement);
     eof_ = false;
-    Step();
+    try {
+        eof_ = !statement_->Step();
+    } catch (...) {
+        // An open that fails leaves the recordset closed.
+        statement_.reset();
+        eof_ = true;
+        throw;
+    }
     knownEmpty_ = eof_;
 }
 
 void Recordset::Step() {
-    const int rc = sqlite3_step(statement_->stmt);
-    if (rc == SQLITE_ROW) return;
-    eof_ = true;
-    if (rc != SQLITE_DONE) {
-        // Leave the recordset closed rather than half-walked.
-        auto database = statement_->database;
-        const std::string context = "Reading the rows of \"" + Utf16ToUtf8(statement_->Sql()) + "\"";
-        statement_.reset();
-        database->Raise(rc, context);
+    try {
+        eof_ = !statement_->Step();
+    } catch (...) {
+        // A failed move ends the walk but leaves the recordset open at its end, so closing it
+        // afterwards works and the move's own error is the one reported.
+        eof_ = true;
+        throw;
     }
 }
 
@@ -75,7 +80,7 @@ bool Recordset::Eof() const {
 
 void Recordset::MoveFirst() {
     RequireOpen();
-    sqlite3_reset(statement_->stmt);
+    statement_->Restart();
     eof_ = false;
     Step();
 }

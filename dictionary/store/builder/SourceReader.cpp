@@ -2,8 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <sstream>
+#include <system_error>
 
 #include "EncDec.h"
 #include "Genral.h"
@@ -64,26 +63,52 @@ std::string RefusalOf(const std::u16string& field, FieldKind kind) {
 }
 
 std::vector<SourceRecord> ReadSourceFile(const std::filesystem::path& file) {
+    std::uintmax_t bytesLeft = MaxSourceBytes;
+    return ReadSourceFile(file, bytesLeft);
+}
+
+std::vector<SourceRecord> ReadSourceFile(const std::filesystem::path& file, std::uintmax_t& bytesLeft) {
     const std::string name = file.string();
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    // Only a file the system shows as one is opened (on Windows a device name such as NUL is
+    // shown as nothing at all, yet would open).
+    if (!std::filesystem::exists(status)) throw StoreBuildError(name + ": cannot read the source file: no such file");
+    if (std::filesystem::is_directory(status)) throw StoreBuildError(name + ": is a folder, not a source file");
+    if (!std::filesystem::is_regular_file(status))
+        throw StoreBuildError(name + ": is not a regular file (a device, pipe or socket), not a source file");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw StoreBuildError(name + ": cannot read the source file");
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw StoreBuildError(name + ": cannot read the source file");
-    if (content.rfind("\xEF\xBB\xBF", 0) == 0) content.erase(0, 3);  // a UTF-8 byte-order mark
 
     std::vector<SourceRecord> records;
+    // A line, a CR before its LF, and one byte more, which shows that a line is too long
+    // without reading the rest of it.
+    std::vector<char> buffer(MaxSourceLineBytes + 2);
     std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        auto end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(start, end - start);
-        start = end + 1;
+    for (;;) {
+        in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        const auto extracted = static_cast<std::size_t>(in.gcount());
+        if (in.bad())
+            throw StoreBuildError(name + ":" + std::to_string(lineNumber + 1) + ": cannot read the source file");
+        const bool atEnd = in.eof();
+        if (extracted == 0 && atEnd) break;
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string where = name + ":" + std::to_string(lineNumber);
-        if (line.empty() || line[0] == '#') continue;
-        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        if (extracted > bytesLeft)
+            throw StoreBuildError(where + ": the sources of one build may hold at most " +
+                                  std::to_string(MaxSourceBytes >> 20) + " MiB together");
+        bytesLeft -= extracted;
+        const bool overlong = in.fail() && !atEnd;  // the buffer filled before the line ended
+        std::string line(buffer.data(), atEnd || overlong ? extracted : extracted - 1);  // without its LF
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (overlong || line.size() > MaxSourceLineBytes)
+            throw StoreBuildError(where + ": the line is longer than " + std::to_string(MaxSourceLineBytes) +
+                                  " bytes, the most a source line may hold");
+        if (lineNumber == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a UTF-8 byte-order mark
+        if (line.empty() || line[0] == '#' || line.find_first_not_of(" \t") == std::string::npos) {
+            if (atEnd) break;
+            continue;
+        }
 
         const auto fail = [&](const std::string& what) -> void { throw StoreBuildError(where + ": " + what); };
         if (!Utf8ToUtf16(line)) fail("not valid UTF-8");
@@ -119,6 +144,7 @@ std::vector<SourceRecord> ReadSourceFile(const std::filesystem::path& file) {
         if (fields.size() > 1) record.first = fields[1];
         if (fields.size() > 2) record.second = fields[2];
         records.push_back(std::move(record));
+        if (atEnd) break;
     }
     return records;
 }

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <map>
+#include <random>
 #include <set>
 #include <system_error>
 #include <tuple>
@@ -52,8 +54,9 @@ Content Gather(const std::vector<std::filesystem::path>& sources) {
     Content content;
     std::set<std::tuple<std::u16string, std::u16string>> seenPairs;
     std::set<std::tuple<std::u16string, std::u16string, std::u16string>> seenDefinitions;
+    std::uintmax_t bytesLeft = MaxSourceBytes;
     for (const auto& source : sources) {
-        for (auto& record : ReadSourceFile(source)) {
+        for (auto& record : ReadSourceFile(source, bytesLeft)) {
             const std::u16string key = LookupKey(record.word);
             const bool english = record.kind == SourceRecord::Kind::EnglishHeadword;
             auto [entry, added] = content.headwords.try_emplace(key, Headword{record.word, english});
@@ -87,9 +90,10 @@ bool HeadwordBefore(const std::u16string& a, const std::u16string& b) {
     return a < b;
 }
 
+// Writes the store into file; its errors name the store asked for, not the temporary file.
 class Writer {
  public:
-    explicit Writer(const std::filesystem::path& file) : file_(file) {
+    Writer(const std::filesystem::path& file, const std::filesystem::path& target) : target_(target) {
         const std::string path = Utf16ToUtf8(file.u16string());
         if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
             Fail("cannot create");
@@ -135,10 +139,10 @@ class Writer {
 
  private:
     [[noreturn]] void Fail(const std::string& what) {
-        throw StoreBuildError(file_.string() + ": " + what + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
+        throw StoreBuildError(target_.string() + ": " + what + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
     }
 
-    std::filesystem::path file_;
+    std::filesystem::path target_;
     sqlite3* db_ = nullptr;
     std::vector<sqlite3_stmt*> statements_;
 };
@@ -147,9 +151,9 @@ std::string Utf8(std::u16string_view text) {
     return Utf16ToUtf8(text);
 }
 
-BuildSummary Write(const Content& content, const std::filesystem::path& file) {
+BuildSummary Write(const Content& content, const std::filesystem::path& file, const std::filesystem::path& target) {
     BuildSummary summary;
-    Writer w(file);
+    Writer w(file, target);
     // Nothing here needs a journal: a failed build is thrown away whole.
     w.Exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL;");
     w.Exec("PRAGMA application_id = " + std::to_string(schema::ApplicationId) +
@@ -258,12 +262,40 @@ BuildSummary Write(const Content& content, const std::filesystem::path& file) {
     return summary;
 }
 
+// A new file name beside target. It is short whatever target's name is, so any name the
+// folder accepts for the store works.
 std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto name =
-        target.filename().string() + ".build-" + std::to_string(stamp) + "-" + std::to_string(counter++) + ".tmp";
-    return target.parent_path() / name;
+    static const unsigned seed = std::random_device{}();
+    const auto folder = target.parent_path();
+    for (;;) {
+        const auto stamp = static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+        char name[48];
+        std::snprintf(name, sizeof name, "sindhikit-%08x%08x.tmp", seed ^ stamp, counter++);
+        const auto candidate = folder / name;
+        std::error_code ec;
+        if (!std::filesystem::exists(std::filesystem::symlink_status(candidate, ec))) return candidate;
+    }
+}
+
+// The store may go only where nothing is lost: to a new name, or over a regular file that is
+// not one of the sources. A device, a pipe or a symbolic link is never replaced by a file.
+void CheckTarget(const std::filesystem::path& target, const std::vector<std::filesystem::path>& sources) {
+    const std::string name = target.string();
+    std::error_code ec;
+    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    if (!std::filesystem::is_directory(folder, ec))
+        throw StoreBuildError(name + ": the folder " + folder.string() + " does not exist");
+    const auto status = std::filesystem::symlink_status(target, ec);
+    if (!std::filesystem::exists(status)) return;
+    const std::string only = "; a store is written only over a regular file or to a new name";
+    if (std::filesystem::is_directory(status)) throw StoreBuildError(name + ": is a folder" + only);
+    if (std::filesystem::is_symlink(status)) throw StoreBuildError(name + ": is a symbolic link" + only);
+    if (!std::filesystem::is_regular_file(status))
+        throw StoreBuildError(name + ": is not a regular file (a device, pipe or socket)" + only);
+    for (const auto& source : sources)
+        if (std::filesystem::equivalent(source, target, ec))
+            throw StoreBuildError(name + ": is the source file " + source.string() + "; the store would replace it");
 }
 
 }  // namespace
@@ -271,22 +303,18 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
 BuildSummary BuildStore(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target) {
     if (sources.empty()) throw StoreBuildError("no source files given");
     if (target.empty()) throw StoreBuildError("no store file given");
+    CheckTarget(target, sources);
     const Content content = Gather(sources);  // every refusal happens before any file is made
 
     std::error_code ec;
-    const auto folder = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    if (!std::filesystem::is_directory(folder, ec))
-        throw StoreBuildError(target.string() + ": the folder " + folder.string() + " does not exist");
-    if (std::filesystem::is_directory(target, ec)) throw StoreBuildError(target.string() + ": is a folder");
-
     const auto temporary = TemporaryBeside(target);
     try {
-        const BuildSummary summary = Write(content, temporary);
+        const BuildSummary summary = Write(content, temporary, target);
         std::filesystem::rename(temporary, target);
         return summary;
     } catch (const std::filesystem::filesystem_error& e) {
         std::filesystem::remove(temporary, ec);
-        throw StoreBuildError(target.string() + ": cannot put the new store in place: " + e.what());
+        throw StoreBuildError(target.string() + ": cannot put the new store in place: " + e.code().message());
     } catch (...) {
         std::filesystem::remove(temporary, ec);
         throw;

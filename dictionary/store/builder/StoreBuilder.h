@@ -36,10 +36,15 @@ struct BuildSummary {
 
 // Reads every source, then writes the store to a temporary file beside target and renames
 // it over target only when it is complete. On any error target is left as it was and the
-// temporary file is removed. Refused: malformed records (unknown type, wrong field count,
-// empty fields, fields with leading or trailing spaces, invalid UTF-8), English text that
-// would not survive the cipher's round trip, and Sindhi text that reads as a cipher text
-// (only digits 0-9), which the program would decipher.
+// temporary file is removed; errors name target, never the temporary file. Refused before
+// anything is read or written: a target that is a folder, a symbolic link, a device, a pipe
+// or a socket, or the same file as one of the sources (by identity, whatever the names), and
+// a target in a folder that does not exist. Refused by name: a source that is not a regular
+// file. Refused at FILE:LINE: a line longer than MaxSourceLineBytes, sources larger than
+// MaxSourceBytes together (SourceReader.h), malformed records (unknown type, wrong field
+// count, empty fields, fields with leading or trailing spaces, invalid UTF-8), English text
+// that would not survive the cipher's round trip, and Sindhi text that reads as a cipher
+// text (only digits 0-9), which the program would decipher.
 BuildSummary BuildStore(const std::vector<std::filesystem::path>& sources, const std::filesystem::path& target);
 
 }  // namespace sindhikit::storebuild

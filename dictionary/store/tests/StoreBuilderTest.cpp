@@ -158,5 +158,32 @@ TEST(StoreBuilder, SourceLinesTolerateCrAndSkipComments) {
     EXPECT_EQ(records[1].where, source.string() + ":6");
 }
 
+TEST(StoreBuilder, InputBoundsStopAtTheLineThatPassesThem) {
+    using storebuild::MaxSourceLineBytes;
+    TempFolder folder;
+    const std::string longest = "en\t" + std::string(MaxSourceLineBytes - 3, 'a');
+    // A line as long as a line may be is read, with or without its CR.
+    const auto atBound = folder.Write("bound.txt", longest + "\r\n" + longest);
+    EXPECT_EQ(storebuild::ReadSourceFile(atBound).size(), 2u);
+    // One byte more is refused at its line.
+    const auto over = folder.Write("over.txt", "en\tfirst\n" + longest + "a\nen\tlast\n");
+    EXPECT_NE(BuildError({over}, folder / "s.dll").find("over.txt:2: the line is longer than"), std::string::npos);
+    // The sources of one build share one budget: reading stops at the line that passes it.
+    const auto a = folder.Write("a.txt", "en\tone\nen\ttwo\n");  // 14 bytes
+    const auto b = folder.Write("b.txt", "en\tthree\nen\tfour\n");
+    std::uintmax_t left = 30;
+    EXPECT_EQ(storebuild::ReadSourceFile(a, left).size(), 2u);
+    EXPECT_EQ(left, 16u);
+    try {
+        storebuild::ReadSourceFile(b, left);
+        ADD_FAILURE() << "read past the budget";
+    } catch (const StoreBuildError& e) {
+        EXPECT_NE(std::string(e.what()).find("b.txt:2: the sources of one build may hold at most 256 MiB"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "s.dll"));
+}
+
 }  // namespace
 }  // namespace sindhikit

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "FixtureFiles.h"
+#include "Utf8.h"
 #include "builder/StoreBuilder.h"
 
 namespace sindhikit::testing {
@@ -63,6 +65,45 @@ inline std::filesystem::path BuildSample(const TempFolder& folder, const std::st
     const auto store = folder / name;
     storebuild::BuildStore({FixtureFile("sample-store.tsv")}, store);
     return store;
+}
+
+// Runs SQL on a store with a plain SQLite connection, as anyone could change a store file.
+inline void RunSql(const std::filesystem::path& store, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(Utf16ToUtf8(store.u16string()).c_str(), &db), SQLITE_OK);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+    const std::string text = message ? message : "";
+    sqlite3_free(message);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << text << "\n" << sql.substr(0, 500);
+}
+
+// Adds the table Pages(v) of 400 rows of about a kilobyte, then overwrites one of its leaf
+// pages in the middle with bytes SQLite cannot read: a walk over it reads rows, then meets
+// the damage.
+inline void AddDamagedTable(const std::filesystem::path& store) {
+    RunSql(store,
+           "CREATE TABLE Pages(v TEXT);"
+           "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 400)"
+           " INSERT INTO Pages SELECT 'row ' || n || hex(zeroblob(500)) FROM c;");
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    ASSERT_EQ(sqlite3_open(Utf16ToUtf8(store.u16string()).c_str(), &db), SQLITE_OK);
+    sqlite3_prepare_v2(db,
+                       "SELECT rootpage, (SELECT page_count FROM pragma_page_count()), "
+                       "(SELECT page_size FROM pragma_page_size()) FROM sqlite_master WHERE name = 'Pages'",
+                       -1, &stmt, nullptr);
+    const bool read = sqlite3_step(stmt) == SQLITE_ROW;
+    const auto root = sqlite3_column_int64(stmt, 0), pages = sqlite3_column_int64(stmt, 1),
+               size = sqlite3_column_int64(stmt, 2);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    ASSERT_TRUE(read);
+    // The table was made last: its leaves follow its root page to the end of the file.
+    std::fstream file(store, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp((root + pages) / 2 * size - size);
+    file << std::string(static_cast<std::size_t>(size), '\xFF');
 }
 
 }  // namespace sindhikit::testing

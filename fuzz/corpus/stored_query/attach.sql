@@ -1,0 +1,1 @@
+ATTACH 'other' || @x AS o

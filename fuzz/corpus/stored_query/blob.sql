@@ -1,0 +1,1 @@
+SELECT zeroblob(999999999) AS y, substr(@x, 1, 3) AS z WHERE length(@x) > 0

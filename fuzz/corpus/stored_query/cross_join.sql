@@ -1,0 +1,1 @@
+SELECT a.Y AS y, b.X AS z, c.Y AS X FROM Pairs a, Pairs b, Pairs c, Definitions d WHERE @x IS NOT NULL ORDER BY a.Y || b.X

@@ -1,0 +1,1 @@
+SELECT y, z FROM Definitions WHERE xKey = @x ORDER BY Seq

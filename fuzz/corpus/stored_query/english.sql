@@ -1,0 +1,1 @@
+SELECT X FROM Pairs WHERE Y = @Y ORDER BY Seq

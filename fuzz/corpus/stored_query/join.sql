@@ -1,0 +1,1 @@
+SELECT count(*) AS y, max(Seq) AS z FROM Pairs p JOIN Definitions d ON p.xKey = d.xKey WHERE p.xKey IN (SELECT xKey FROM Pairs WHERE Y = @Y) GROUP BY p.Y HAVING count(*) > 0

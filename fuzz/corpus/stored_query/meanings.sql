@@ -1,0 +1,1 @@
+SELECT Y AS y FROM Pairs WHERE xKey = @x ORDER BY Seq

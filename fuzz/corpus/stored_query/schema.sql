@@ -1,0 +1,1 @@
+SELECT name AS y, sql AS z FROM sqlite_master WHERE @Y IS NOT NULL

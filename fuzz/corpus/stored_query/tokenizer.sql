@@ -1,0 +1,1 @@
+SELECT fts3_tokenizer('simple', x'4141414141414141') AS y WHERE @x IS NOT NULL
