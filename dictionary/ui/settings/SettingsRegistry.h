@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "settings/RegValueType.h"
 #include "variant/Variant.h"
 
 namespace sindhikit::settings {
@@ -14,12 +15,6 @@ inline constexpr std::u16string_view kEnglishFontNamePath = u"HKCU\\software\\Da
 inline constexpr std::u16string_view kEnglishFontSizePath = u"HKCU\\software\\DarvelDictionary\\EFNS";
 inline constexpr std::u16string_view kSindhiFontNamePath = u"HKCU\\software\\DarvelDictionary\\SFN";
 inline constexpr std::u16string_view kSindhiFontSizePath = u"HKCU\\software\\DarvelDictionary\\SFNS";
-
-// Registry value type codes.
-inline constexpr std::int32_t kRegSz = 1;
-inline constexpr std::int32_t kRegExpandSz = 2;
-inline constexpr std::int32_t kRegBinary = 3;
-inline constexpr std::int32_t kRegDword = 4;
 
 struct SettingsRegistry {
     // The value at the path: text, a 32-bit integer, or Empty when it cannot be read.
