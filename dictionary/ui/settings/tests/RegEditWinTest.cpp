@@ -11,6 +11,7 @@
 
 #include "settings/RegError.h"
 #include "settings/RegValueType.h"
+#include "settings/SettingsRegistry.h"
 #include "settings/win/RegEdit.h"
 
 namespace sindhikit::settings {
@@ -323,6 +324,14 @@ TEST_F(RegEditTest, FallbackErrorsReachTheCaller) {
         }
     }
     EXPECT_FALSE(KeyExists(L"\\nul"));
+}
+
+// The font rules take the two routines as they are.
+TEST_F(RegEditTest, FontRulesBindTheRoutines) {
+    const SettingsRegistry registry{&GetRegValue, &SetRegValue};
+    registry.setValue(Path(L"EFNS"), Variant(u"14"), kRegSz);
+    EXPECT_EQ(registry.getValue(Path(L"EFNS")), Variant(u"14"));
+    EXPECT_TRUE(registry.getValue(Path(L"SFNS")).IsEmpty());
 }
 
 TEST_F(RegEditTest, CreateRegKeyPathMakesTheLastElementAKey) {
