@@ -113,52 +113,55 @@ TEST_F(FontMenuTest, ResetFonts) {
     EXPECT_TRUE(prompt_.asked.empty());
 }
 
-void ExpectQuestion(const UserMessage& m) {
-    EXPECT_EQ(m.text, u"Are you still getting Box or invisible fonts ");
-    EXPECT_EQ(m.title, u"Dictionary");
-    EXPECT_EQ(m.buttons, MessageButtons::YesNo);
+// Each answer: how many questions, the Sindhi font that stays, whether the pointer to the
+// readme comes last.
+TEST(ProblemInSindhiFont, Answers) {
+    using enum MessageAnswer;
+    const struct {
+        std::vector<MessageAnswer> answers;
+        std::size_t questions;
+        std::vector<FontSetting> settings;
+        std::u16string savedName;
+        bool readme;
+    } cases[] = {
+        {{No}, 1, SindhiSettings(u"Times New Roman", 18), u"Times New Roman", false},
+        {{Yes, No}, 2, Then(SindhiSettings(u"Times New Roman", 18), SindhiSettings(u"Tahoma", 18)), u"Tahoma", false},
+        {{Yes, Yes}, 2, Then(SindhiSettings(u"Times New Roman", 18), SindhiSettings(u"Tahoma", 18)), u"Tahoma", true},
+        // A question that cannot be shown changes nothing more.
+        {{Failed}, 1, SindhiSettings(u"Times New Roman", 18), u"Times New Roman", false},
+    };
+    for (const auto& c : cases) {
+        RecordingControls controls;
+        RecordingRegistry registry;
+        FontSettings fonts(controls, registry.Routines());
+        ScriptedFontDialog dialog;
+        ScriptedPrompt prompt;
+        prompt.answers = {c.answers.begin(), c.answers.end()};
+        FontMenu(fonts, dialog, prompt).ProblemInSindhiFont();
+
+        ASSERT_EQ(prompt.asked.size(), c.questions + (c.readme ? 1 : 0));
+        for (std::size_t i = 0; i < c.questions; ++i) {
+            EXPECT_EQ(prompt.asked[i].text, u"Are you still getting Box or invisible fonts ");
+            EXPECT_EQ(prompt.asked[i].title, u"Dictionary");
+            EXPECT_EQ(prompt.asked[i].buttons, MessageButtons::YesNo);
+        }
+        if (c.readme) {
+            EXPECT_EQ(prompt.asked.back().text,
+                      u"If you still experiencing problem, please see 'readme.doc' file for more information");
+            EXPECT_EQ(prompt.asked.back().title, u"Dictionary");
+            EXPECT_EQ(prompt.asked.back().buttons, MessageButtons::OkOnly);
+        }
+        EXPECT_EQ(controls.settings, c.settings);
+        EXPECT_EQ(registry.values[std::u16string(kSindhiFontNamePath)], Variant(c.savedName));
+        EXPECT_EQ(registry.values[std::u16string(kSindhiFontSizePath)], Variant(u"18"));
+        EXPECT_TRUE(dialog.flagsSeen.empty());
+    }
 }
 
-TEST_F(FontMenuTest, ProblemInSindhiFontAnsweredNo) {
-    prompt_.answers = {MessageAnswer::No};
-    menu_.ProblemInSindhiFont();
-    ASSERT_EQ(prompt_.asked.size(), 1u);
-    ExpectQuestion(prompt_.asked[0]);
-    EXPECT_EQ(controls_.settings, SindhiSettings(u"Times New Roman", 18));
-    EXPECT_EQ(Saved(kSindhiFontNamePath), u"Times New Roman");
-    EXPECT_EQ(Saved(kSindhiFontSizePath), u"18");
-}
-
-TEST_F(FontMenuTest, ProblemInSindhiFontAnsweredYesThenNo) {
-    prompt_.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    menu_.ProblemInSindhiFont();
-    ASSERT_EQ(prompt_.asked.size(), 2u);
-    ExpectQuestion(prompt_.asked[0]);
-    ExpectQuestion(prompt_.asked[1]);
-    EXPECT_EQ(controls_.settings, Then(SindhiSettings(u"Times New Roman", 18), SindhiSettings(u"Tahoma", 18)));
-    EXPECT_EQ(Saved(kSindhiFontNamePath), u"Tahoma");
-    EXPECT_EQ(Saved(kSindhiFontSizePath), u"18");
-}
-
-TEST_F(FontMenuTest, ProblemInSindhiFontAnsweredYesThenYes) {
-    prompt_.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    menu_.ProblemInSindhiFont();
-    ASSERT_EQ(prompt_.asked.size(), 3u);
-    ExpectQuestion(prompt_.asked[0]);
-    ExpectQuestion(prompt_.asked[1]);
-    EXPECT_EQ(prompt_.asked[2].text,
-              u"If you still experiencing problem, please see 'readme.doc' file for more information");
-    EXPECT_EQ(prompt_.asked[2].title, u"Dictionary");
-    EXPECT_EQ(prompt_.asked[2].buttons, MessageButtons::OkOnly);
-    EXPECT_EQ(controls_.settings, Then(SindhiSettings(u"Times New Roman", 18), SindhiSettings(u"Tahoma", 18)));
-    EXPECT_EQ(Saved(kSindhiFontNamePath), u"Tahoma");
-}
-
-// A refused font does not keep the question from being asked; a question that cannot be
-// shown changes nothing more.
-TEST_F(FontMenuTest, ProblemInSindhiFontGoesOnPastAFailureAndStopsAtAFailedQuestion) {
+// A refused font does not keep the question from being asked.
+TEST_F(FontMenuTest, ProblemInSindhiFontGoesOnPastARefusedFont) {
     controls_.refused.insert({FontControl::frmSindhiToEnglish_WordBox, FontProperty::Name});
-    prompt_.answers = {MessageAnswer::Yes, MessageAnswer::Failed};
+    prompt_.answers = {MessageAnswer::Yes, MessageAnswer::No};
     menu_.ProblemInSindhiFont();
     EXPECT_EQ(prompt_.asked.size(), 2u);
     EXPECT_TRUE(controls_.settings.empty());

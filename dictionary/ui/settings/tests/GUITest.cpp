@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "settings/GUI.h"
 #include "tests/FontSettingsFixture.h"
 
@@ -10,83 +13,70 @@ using FC = FontControl;
 
 class GUITest : public testing::Test {
  protected:
-    void Store(std::u16string_view path, Variant value) { registry_.values[std::u16string(path)] = std::move(value); }
-
     RecordingControls controls_;
     RecordingRegistry registry_;
     FontSettings fonts_{controls_, registry_.Routines()};
 };
 
-TEST_F(GUITest, FirstRunAppliesAndSavesTheDefaults) {
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Tahoma", 14), SindhiSettings(u"Times New Roman", 16)));
-    EXPECT_EQ(registry_.writes, SavedAsText(u"Tahoma", u"14", u"Times New Roman", u"16"));
+// The start-up restore from what the registry holds (nothing: the value is missing).
+TEST(RestoreFonts, AppliesAndSavesWhatIsStored) {
+    using V = std::optional<Variant>;
+    const V none;
+    const struct {
+        const char* what;
+        V efn, efns, sfn, sfns;
+        std::u16string englishName;
+        std::int32_t englishSize;
+        std::u16string sindhiName;
+        std::int32_t sindhiSize;
+        std::vector<Write> saved;
+    } cases[] = {
+        {"first run", none, none, none, none, u"Tahoma", 14, u"Times New Roman", 16,
+         SavedAsText(u"Tahoma", u"14", u"Times New Roman", u"16")},
+        {"stored fonts", Variant(u"Arial"), Variant(u"12"), Variant(u"MB Sindhi Web"), Variant(u"18"), u"Arial", 12,
+         u"MB Sindhi Web", 18, SavedAsText(u"Arial", u"12", u"MB Sindhi Web", u"18")},
+        {"name without size", Variant(u"Arial"), Variant(u"12"), Variant(u"MB Lateefi"), none, u"Arial", 12,
+         u"MB Lateefi", 0, SavedAsText(u"Arial", u"12", u"MB Lateefi", u"0")},
+        {"empty names drop the stored sizes", Variant(u""), Variant(u"30"), Variant(u""), Variant(u"20"), u"Tahoma", 14,
+         u"Times New Roman", 16, SavedAsText(u"Tahoma", u"14", u"Times New Roman", u"16")},
+        {"blank Sindhi name applied, saved as Tahoma", none, none, Variant(u"   "), Variant(u"20"), u"Tahoma", 14,
+         u"   ", 20, SavedAsText(u"Tahoma", u"14", u"Tahoma", u"20")},
+        // One size variable serves all reads: a size that is not a number leaves the size
+        // before it (the English default here, 0 where nothing was read yet).
+        {"Sindhi size not a number", none, none, Variant(u"MB Lateefi"), Variant(u"large"), u"Tahoma", 14,
+         u"MB Lateefi", 14, SavedAsText(u"Tahoma", u"14", u"MB Lateefi", u"14")},
+        {"no size is a number", Variant(u"Arial"), Variant(u"12pt"), Variant(u"MB Lateefi"), Variant(u"99999999999"),
+         u"Arial", 0, u"MB Lateefi", 0, SavedAsText(u"Arial", u"0", u"MB Lateefi", u"0")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingControls controls;
+        RecordingRegistry registry;
+        const std::pair<std::u16string_view, V> stored[] = {{kEnglishFontNamePath, c.efn},
+                                                            {kEnglishFontSizePath, c.efns},
+                                                            {kSindhiFontNamePath, c.sfn},
+                                                            {kSindhiFontSizePath, c.sfns}};
+        for (const auto& [path, value] : stored) {
+            if (value) registry.values[std::u16string(path)] = *value;
+        }
+        FontSettings(controls, registry.Routines()).RestoreFonts();
+        EXPECT_EQ(controls.settings,
+                  Then(EnglishSettings(c.englishName, c.englishSize), SindhiSettings(c.sindhiName, c.sindhiSize)));
+        EXPECT_EQ(registry.writes, c.saved);
+    }
 }
 
-TEST_F(GUITest, RestoreAppliesTheStoredFonts) {
-    Store(kEnglishFontNamePath, Variant(u"Arial"));
-    Store(kEnglishFontSizePath, Variant(u"12"));
-    Store(kSindhiFontNamePath, Variant(u"MB Sindhi Web"));
-    Store(kSindhiFontSizePath, Variant(u"18"));
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Arial", 12), SindhiSettings(u"MB Sindhi Web", 18)));
-    EXPECT_EQ(registry_.writes, SavedAsText(u"Arial", u"12", u"MB Sindhi Web", u"18"));
-}
-
-TEST_F(GUITest, StoredNameWithoutSizeAppliesSizeZero) {
-    Store(kEnglishFontNamePath, Variant(u"Arial"));
-    Store(kEnglishFontSizePath, Variant(u"12"));
-    Store(kSindhiFontNamePath, Variant(u"MB Lateefi"));
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Arial", 12), SindhiSettings(u"MB Lateefi", 0)));
-    EXPECT_EQ(registry_.writes, SavedAsText(u"Arial", u"12", u"MB Lateefi", u"0"));
-}
-
-TEST_F(GUITest, EmptyStoredNameBringsTheDefaultAndDropsTheStoredSize) {
-    Store(kEnglishFontNamePath, Variant(u""));
-    Store(kEnglishFontSizePath, Variant(u"30"));
-    Store(kSindhiFontNamePath, Variant(u""));
-    Store(kSindhiFontSizePath, Variant(u"20"));
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Tahoma", 14), SindhiSettings(u"Times New Roman", 16)));
-    EXPECT_EQ(registry_.writes, SavedAsText(u"Tahoma", u"14", u"Times New Roman", u"16"));
-}
-
-TEST_F(GUITest, BlankSindhiNameIsAppliedButSavedAsTahoma) {
-    Store(kSindhiFontNamePath, Variant(u"   "));
-    Store(kSindhiFontSizePath, Variant(u"20"));
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Tahoma", 14), SindhiSettings(u"   ", 20)));
-    EXPECT_EQ(registry_.writes, SavedAsText(u"Tahoma", u"14", u"Tahoma", u"20"));
-
-    // The caller's variable sees the saved name; the English font has no such rule.
+// The caller's variable sees the name saved; the English font has no such rule.
+TEST_F(GUITest, BlankSindhiNameComesBackAsTahoma) {
     std::u16string name = u" ";
     std::int32_t size = 9;
     EXPECT_TRUE(fonts_.ApplySindhiFont(name, size));
     EXPECT_EQ(name, u"Tahoma");
+    EXPECT_EQ(controls_.settings, SindhiSettings(u" ", 9));
     std::u16string english = u"  ";
     fonts_.ApplyEnglishFont(english, size);
     EXPECT_EQ(english, u"  ");
     EXPECT_EQ(registry_.values[std::u16string(kEnglishFontNamePath)], Variant(u"  "));
-}
-
-// One size variable serves all reads: a stored size that is not a number leaves the size
-// the English font ended with (here its default, 14).
-TEST_F(GUITest, SizeThatIsNotANumberKeepsTheSizeBeforeIt) {
-    Store(kSindhiFontNamePath, Variant(u"MB Lateefi"));
-    Store(kSindhiFontSizePath, Variant(u"large"));
-    fonts_.RestoreFonts();
-    EXPECT_EQ(controls_.settings, Then(EnglishSettings(u"Tahoma", 14), SindhiSettings(u"MB Lateefi", 14)));
-
-    RecordingControls controls;
-    RecordingRegistry registry;
-    FontSettings fonts(controls, registry.Routines());
-    registry.values = {{std::u16string(kEnglishFontNamePath), Variant(u"Arial")},
-                       {std::u16string(kEnglishFontSizePath), Variant(u"12pt")},
-                       {std::u16string(kSindhiFontNamePath), Variant(u"MB Lateefi")},
-                       {std::u16string(kSindhiFontSizePath), Variant(u"99999999999")}};
-    fonts.RestoreFonts();
-    EXPECT_EQ(controls.settings, Then(EnglishSettings(u"Arial", 0), SindhiSettings(u"MB Lateefi", 0)));
 }
 
 TEST_F(GUITest, StoredSizesReadAsNumbers) {
