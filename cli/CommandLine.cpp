@@ -19,6 +19,7 @@ Accepts AcceptedBy(Verb verb) {
         case Verb::Keys:
             return {false, false, true, false, false};
         case Verb::Inpage:
+        case Verb::Alphabet:
             return {false, false, false, false, false};
         case Verb::StoreBuild:
             return {true, true, false, false, false};
@@ -83,6 +84,8 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
         inv.verb = Verb::Keys;
     else if (verb == u"inpage")
         inv.verb = Verb::Inpage;
+    else if (verb == u"alphabet")
+        inv.verb = Verb::Alphabet;
     else if (verb == u"store") {
         if (words.size() < 2) throw UsageError("store needs build or check");
         if (words[1] == u"build")
@@ -115,6 +118,9 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
             break;
         case Verb::Inpage:
             if (inv.operands.size() > 1) throw UsageError("inpage takes at most one file");
+            break;
+        case Verb::Alphabet:
+            if (!inv.operands.empty()) throw UsageError("alphabet takes no operands");
             break;
         case Verb::StoreBuild:
             if (inv.operands.empty()) throw UsageError("store build needs at least one source file");

@@ -4,6 +4,7 @@
 //   sindhikit [--store PATH] sd [--definitions] --keys KEYS...
 //   sindhikit keys --lang sd|ur|fa TEXT...
 //   sindhikit inpage [FILE]
+//   sindhikit alphabet
 //   sindhikit store build SOURCE... -o STORE
 //   sindhikit [--store PATH] store check [STORE]
 // Options may stand anywhere; "--" ends them. Several words are joined with one space.
@@ -16,7 +17,7 @@
 
 namespace sindhikit::cli {
 
-enum class Verb { Help, English, Sindhi, Keys, Inpage, StoreBuild, StoreCheck };
+enum class Verb { Help, English, Sindhi, Keys, Inpage, StoreBuild, StoreCheck, Alphabet };
 
 struct Invocation {
     Verb verb = Verb::Help;

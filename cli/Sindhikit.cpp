@@ -18,6 +18,8 @@ constexpr const char* kUsage[] = {
     "     --definitions              with sd: each English meaning's definitions as well",
     "  keys --lang sd|ur|fa TEXT...  TEXT typed through the Sindhi, Urdu or Farsi key map",
     "  inpage [FILE]                 InPage text (FILE or standard input) to UTF-8",
+    "  alphabet                      the phonetic guide: each Sindhi letter with its name, its",
+    "                                transliteration and its sound (IPA), then the digits 0 to 10",
     "  store build SOURCE... -o STORE  build a word store from source files",
     "  store check [STORE]           check a word store and name the file checked",
     "",
@@ -61,6 +63,8 @@ int RunSindhikit(const std::vector<std::u16string>& args, const Context& context
                 return RunKeys(inv, context, out, err);
             case Verb::Inpage:
                 return RunInpage(inv, context, in, out, err);
+            case Verb::Alphabet:
+                return RunAlphabet(inv, context, out, err);
             case Verb::StoreBuild:
                 return RunStoreBuild(inv, context, out, err);
             case Verb::StoreCheck:

@@ -10,7 +10,7 @@ packages=(
   libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
   libpugixml-dev unicode-cldr-core wordnet-base
   dictd dict dict-wn hyperfine
-  fonts-noto-core fonts-sil-lateef imagemagick
+  fonts-noto-core fonts-sil-lateef fonts-dejavu-core imagemagick
   dpkg-dev tcl clang-14 libclang-rt-14-dev
 )
 

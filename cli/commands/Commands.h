@@ -17,6 +17,7 @@ inline constexpr int ExitError = 2;
 
 int RunEnglishLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err);
 int RunSindhiLookup(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err);
+int RunAlphabet(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err);
 int RunKeys(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err);
 int RunInpage(const Invocation& inv, const Context& context, std::istream& in, std::ostream& out, std::ostream& err);
 int RunStoreBuild(const Invocation& inv, const Context& context, std::ostream& out, std::ostream& err);

@@ -71,6 +71,16 @@ check() {
   fi
 }
 
+# verify NAME WANT GOT: a derived value against the one it must equal.
+verify() {
+  if [ "$2" = "$3" ]; then
+    echo "ok   $1"
+  else
+    failures=$((failures + 1))
+    echo "FAIL $1: got '$3', want '$2'"
+  fi
+}
+
 fixture=$work/fixture.dll
 check "store build makes the fixture" 0 "~English headwords: 2" "" -- \
   store build "$(hostpath "$fixture_source")" -o "$(hostpath "$fixture")"
@@ -119,6 +129,24 @@ check "default store: check names its full path" 0 "~$(hostpath "$default_store"
 check "keys sd" 0 "=$(lines "سا I")" "" -- keys --lang sd "sa I"
 check "keys ur" 0 "=$(lines "مش")" "" -- keys --lang ur ab
 check "keys fa" 0 "=$(lines "شذ")" "" -- keys --lang fa ab
+
+# The phonetic guide: a header line and 52 letter lines in dictionary order, then a header line
+# and the digits 0 to 10, whose column is what the Sindhi key map types for the digit keys.
+# (The implosive's line: b with U+0324 COMBINING DIAERESIS BELOW, IPA U+0253.)
+check "alphabet prints the guide" 0 "~${nl}3	ٻ	ٻي	b̤e	b̤	/ɓ/${nl}4	ڀ	" "" -- alphabet
+guide=$(tr -d '\r' <"$work/out")
+check "keys types the digits 0 to 10" 0 "~۱۰" "" -- keys --lang sd "0 1 2 3 4 5 6 7 8 9 10"
+typed=$(tr -d '\r\n' <"$work/out")
+letter_lines() { printf '%s\n' "$guide" | awk -F'\t' '!/^#/ && NF == 6'; }
+digit_lines() { printf '%s\n' "$guide" | awk -F'\t' '!/^#/ && NF == 4'; }
+verify "alphabet: places 1 to 52 in order" "$(seq -s' ' 1 52)" "$(letter_lines | cut -f1 | paste -sd' ')"
+verify "alphabet: 52 different letters, alef first, yeh last" "52 ا ي" \
+  "$(letter_lines | cut -f2 | LC_ALL=C sort -u | wc -l) $(letter_lines | head -1 | cut -f2) $(letter_lines | tail -1 | cut -f2)"
+verify "alphabet: the digits are what the key map types" "$typed" "$(digit_lines | cut -f1 | paste -sd' ')"
+verify "alphabet: every line is a letter, a digit or a header" "$(printf '%s\n' "$guide" | wc -l)" \
+  "$(( $(letter_lines | wc -l) + $(digit_lines | wc -l) + $(printf '%s\n' "$guide" | grep -c '^#') ))"
+check "alphabet takes no operands" 2 "" "alphabet takes no operands" -- alphabet extra
+check "alphabet takes no store" 2 "" "does not apply to alphabet" -- --store x.dll alphabet
 
 # InPage bytes: marker 4 + letter byte, the marked alef + marked 0xB3, unmarked bytes as they
 # are, a marker at the very end dropped.

@@ -19,6 +19,13 @@ const std::vector<std::u16string>& PreferredLatinFaces() {
     return faces;
 }
 
+const std::vector<std::u16string>& PreferredPhoneticFaces() {
+    static const std::vector<std::u16string> faces = {
+        u"DejaVu Sans", u"Noto Sans", u"Segoe UI", u"Lucida Sans Unicode", u"Arial Unicode MS", u"Arial",
+    };
+    return faces;
+}
+
 std::u16string ChooseFace(const std::vector<std::u16string>& preferred,
                           const std::function<bool(const std::u16string&)>& isInstalled) {
     for (const auto& face : preferred) {

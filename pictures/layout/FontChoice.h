@@ -14,6 +14,10 @@ namespace sindhikit::pictures {
 const std::vector<std::u16string>& PreferredArabicFaces();
 // Faces for the Latin legends and tags.
 const std::vector<std::u16string>& PreferredLatinFaces();
+// Faces for transliteration and IPA: Latin letters with dots, lines and diaereses below, the
+// IPA letters and modifier letters, and combining marks. DejaVu Sans first: its marks sit
+// under the letter before them even where the script engine does not position marks.
+const std::vector<std::u16string>& PreferredPhoneticFaces();
 
 // The first face of `preferred` that `isInstalled` accepts; when none is, the last
 // entry of the list, which the platform's font mapper resolves to something it has.

@@ -6,15 +6,10 @@
 #include <vector>
 
 #include "keymaps/KeyMap.h"
+#include "layout/Geometry.h"
 #include "layout/KeyLabel.h"
 
 namespace sindhikit::pictures {
-
-struct PixelRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
 
 struct KeyCap {
     int row = 0;           // 0 = digit row ... 3 = bottom letter row
@@ -23,10 +18,6 @@ struct KeyCap {
     CodePoint mapped = 0;  // what the language's map gives for that code
     KeyLabel label;        // what the cap shows for `mapped`
     PixelRect rect;        // where the cap is drawn in the picture
-};
-
-struct PictureSize {
-    int width = 0, height = 0;
 };
 
 struct KeyboardLayout {

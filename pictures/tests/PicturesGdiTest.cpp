@@ -10,6 +10,7 @@
 #include "win/Pictures.h"
 #include "gui/Pixels.h"
 #include "gui/Screenshot.h"
+#include "tests/OwnedBitmap.h"
 #include "layout/KeyboardLayout.h"
 
 using namespace sindhikit;
@@ -18,11 +19,6 @@ using sindhikit::guitest::Pixels;
 using sindhikit::guitest::ReadBitmap;
 
 namespace {
-
-struct BitmapDeleter {
-    void operator()(HBITMAP__* b) const { DeleteObject(b); }
-};
-using Bitmap = std::unique_ptr<HBITMAP__, BitmapDeleter>;
 
 const Langs kLangs[] = {Langs::Sindhi, Langs::Urdu, Langs::Farsi};
 

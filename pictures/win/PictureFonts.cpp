@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "layout/FontChoice.h"
+#include "layout/PhoneticGuidePictures.h"
 
 namespace sindhikit::pictures {
 
@@ -41,6 +42,18 @@ const std::wstring& ArabicFace() {
 
 const std::wstring& LatinFace() {
     static const std::wstring face = Choose(PreferredLatinFaces());
+    return face;
+}
+
+const std::wstring& PhoneticFace() {
+    static const std::wstring face = [] {
+        const std::wstring needed = Wide(PhoneticCharacters());
+        return Wide(ChooseFace(PreferredPhoneticFaces(), [&](const std::u16string& candidate) {
+            if (!IsInstalled(candidate)) return false;
+            PictureFont font(Wide(candidate), 16);
+            return FontHasGlyphs(font.Get(), needed);
+        }));
+    }();
     return face;
 }
 

@@ -10,6 +10,8 @@ namespace sindhikit::pictures {
 // The faces the pictures use on this system (chosen once, from the preference lists).
 const std::wstring& ArabicFace();
 const std::wstring& LatinFace();
+// The first preferred phonetic face that has every character the phonetic guide writes.
+const std::wstring& PhoneticFace();
 
 // An owned font handle; the face is matched with the Arabic character set for Arabic text.
 class PictureFont {
