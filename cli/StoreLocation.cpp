@@ -12,7 +12,9 @@ std::filesystem::path ResolveStorePath(const std::optional<std::u16string>& stor
     if (context.storeVariable) return std::filesystem::path(*context.storeVariable);
 
     const std::filesystem::path buildTree = context.executableDir / ".." / "data" / "directodb.dll";
-    std::vector<std::filesystem::path> candidates = {context.executableDir / "directodb.dll", buildTree};
+    // An installed package keeps its store in share/sindhikit beside bin/ (/usr/share/sindhikit).
+    const std::filesystem::path installed = context.executableDir / ".." / "share" / "sindhikit" / "directodb.dll";
+    std::vector<std::filesystem::path> candidates = {context.executableDir / "directodb.dll", installed, buildTree};
     if (context.windowsFolder && !context.windowsFolder->empty())
         candidates.push_back(std::filesystem::path(*context.windowsFolder) / "directodb.dll");
     for (const auto& c : candidates) {
