@@ -6,12 +6,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
-  libwine-dev wine wine64 xvfb xauth
+  libwine-dev wine wine64 xvfb xauth x11-utils
   libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
   libpugixml-dev unicode-cldr-core wordnet-base
   dictd dict dict-wn hyperfine
   fonts-noto-core fonts-sil-lateef fonts-dejavu-core imagemagick
-  dpkg-dev tcl clang-14 libclang-rt-14-dev
+  dpkg-dev tcl clang-14 libclang-rt-14-dev python3
   nsis lintian help2man fakeroot p7zip-full
 )
 

@@ -147,3 +147,20 @@ TEST(PicturesGdi, LanguagesWithoutPicturesGiveNoBitmap) {
     EXPECT_EQ(CreateKeyboardPicture(Langs::ENGLISH, false), nullptr);
     EXPECT_EQ(CreateKeyboardPicture(static_cast<Langs>(5), true), nullptr);
 }
+
+TEST(PicturesGdi, SplashPictureFillsTheAskedSizeAndKeepsItsLowerQuarterDark) {
+    Bitmap bitmap(CreateSplashPicture(295, 450));
+    ASSERT_TRUE(bitmap);
+    const Pixels p = ReadBitmap(bitmap.get());
+    EXPECT_EQ(p.width, 295);
+    EXPECT_EQ(p.height, 450);
+    EXPECT_GT(p.DistinctColours(), 50u);  // shaped, antialiased text on a gradient
+    // The progress caption is white text: everything below three quarters must be dark.
+    for (int y = 450 * 3 / 4; y < 450; y += 7)
+        for (int x = 0; x < 295; x += 7) {
+            const std::uint32_t c = p.At(x, y);
+            ASSERT_LT(((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF), 3u * 128) << x << "," << y;
+        }
+    EXPECT_FALSE(CreateSplashPicture(0, 450));
+    EXPECT_TRUE(guitest::SaveBitmapScreenshot(bitmap.get(), L"picture_Splash"));
+}

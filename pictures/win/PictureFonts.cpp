@@ -15,7 +15,9 @@ int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;
 }
 
-bool IsInstalled(const std::u16string& face) {
+}  // namespace
+
+bool IsFaceInstalled(const std::u16string& face) {
     LOGFONTW query{};
     query.lfCharSet = DEFAULT_CHARSET;
     const std::wstring wide(face.begin(), face.end());
@@ -28,8 +30,10 @@ bool IsInstalled(const std::u16string& face) {
     return found;
 }
 
+namespace {
+
 std::wstring Choose(const std::vector<std::u16string>& preferred) {
-    const std::u16string face = ChooseFace(preferred, IsInstalled);
+    const std::u16string face = ChooseFace(preferred, IsFaceInstalled);
     return std::wstring(face.begin(), face.end());
 }
 
@@ -49,7 +53,7 @@ const std::wstring& PhoneticFace() {
     static const std::wstring face = [] {
         const std::wstring needed = Wide(PhoneticCharacters());
         return Wide(ChooseFace(PreferredPhoneticFaces(), [&](const std::u16string& candidate) {
-            if (!IsInstalled(candidate)) return false;
+            if (!IsFaceInstalled(candidate)) return false;
             PictureFont font(Wide(candidate), 16);
             return FontHasGlyphs(font.Get(), needed);
         }));

@@ -7,6 +7,9 @@
 
 namespace sindhikit::pictures {
 
+// Whether the system has a font family of this name.
+bool IsFaceInstalled(const std::u16string& face);
+
 // The faces the pictures use on this system (chosen once, from the preference lists).
 const std::wstring& ArabicFace();
 const std::wstring& LatinFace();

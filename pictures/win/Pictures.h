@@ -14,6 +14,8 @@ namespace sindhikit::pictures {
 HBITMAP CreateKeyboardPicture(Langs lang, bool shifted);
 HBITMAP CreateSortOrderPicture();
 HBITMAP CreateAboutPicture();
+// The Dictionary's splash window background, drawn at the window's size in pixels.
+HBITMAP CreateSplashPicture(int width, int height);
 
 // The Dictionary's pictures are drawn at the pixel size asked for, so they stay sharp at any
 // screen resolution: a window asks for its box in twips at its DPI (PixelsForTwips). An empty

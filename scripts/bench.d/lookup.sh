@@ -27,13 +27,8 @@ for p in dictd dict dict-wn hyperfine; do
 done
 
 # 1. The large store, remade only when its tools are newer than it.
-store=$work/large-store.dll
-if [ ! -f "$store" ] || [ "$extract" -nt "$store" ] || [ "$sindhikit" -nt "$store" ]; then
-  echo "-- building the large store"
-  "$extract" --cldr /usr/share/unicode/cldr --wordnet /usr/share/wordnet --all-wordnet \
-    -o "$work/large-store.tsv" | grep 'pairs:' || true
-  "$sindhikit" store build "$work/large-store.tsv" -o "$store" | sed 's/^/   /'
-fi
+. "$here/scripts/bench.d/lib/large-store.sh"
+store=$(large_store "$build")
 
 echo "-- stored queries: data-access layer vs direct SQLite (store_query_latency)"
 timeout 600 "$latency" "$store"

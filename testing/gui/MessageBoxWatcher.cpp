@@ -1,6 +1,7 @@
 #include "gui/MessageBoxWatcher.h"
 
 #include "gui/MessagePump.h"
+#include "gui/Pixels.h"
 #include "gui/WindowFinder.h"
 #include "gui/WindowProbe.h"
 
@@ -22,17 +23,23 @@ bool IsMessageBox(HWND hwnd) {
     return false;
 }
 
-BOOL CALLBACK CollectOwn(HWND hwnd, LPARAM found) {
+struct ProcessWindows {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfProcess(HWND hwnd, LPARAM p) {
+    auto* walk = reinterpret_cast<ProcessWindows*>(p);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == GetCurrentProcessId()) reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    if (pid == walk->processId) walk->found.push_back(hwnd);
     return TRUE;
 }
 
-std::vector<HWND> OwnTopWindows() {
-    std::vector<HWND> found;
-    EnumWindows(CollectOwn, reinterpret_cast<LPARAM>(&found));
-    return found;
+std::vector<HWND> TopWindowsOf(DWORD processId) {
+    ProcessWindows walk{processId, {}};
+    EnumWindows(CollectOfProcess, reinterpret_cast<LPARAM>(&walk));
+    return walk.found;
 }
 
 BoxIcon IconOf(HICON icon) {
@@ -44,9 +51,52 @@ BoxIcon IconOf(HICON icon) {
     return BoxIcon::Other;
 }
 
+// The standard icon that, drawn on the static's background, looks most like what the
+// screen shows of it.
+BoxIcon IconByPixels(HWND iconStatic) {
+    // The box may not have painted yet when it is first seen.
+    Pixels shown = CaptureWindow(iconStatic);
+    for (int tries = 0; tries < 100 && shown.InkFraction() < 0.05; ++tries) {
+        Sleep(20);
+        shown = CaptureWindow(iconStatic);
+    }
+    if (shown.width == 0) return BoxIcon::None;
+    const COLORREF ground = RGB((shown.At(shown.width - 1, shown.height - 1) >> 16) & 0xFF,
+                                (shown.At(shown.width - 1, shown.height - 1) >> 8) & 0xFF,
+                                shown.At(shown.width - 1, shown.height - 1) & 0xFF);
+    const std::pair<BoxIcon, LPCWSTR> candidates[] = {{BoxIcon::Error, IDI_HAND},
+                                                      {BoxIcon::Warning, IDI_EXCLAMATION},
+                                                      {BoxIcon::Information, IDI_ASTERISK},
+                                                      {BoxIcon::Question, IDI_QUESTION}};
+    BoxIcon best = BoxIcon::Other;
+    double bestDifference = 0.2;  // more than a fifth of the pixels differing: none of them
+    HDC screen = GetDC(nullptr);
+    for (const auto& [kind, id] : candidates) {
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, shown.width, shown.height);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        HBRUSH brush = CreateSolidBrush(ground);
+        const RECT all{0, 0, shown.width, shown.height};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        DrawIconEx(dc, 0, 0, LoadIconW(nullptr, id), 0, 0, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, old);
+        const double difference = ReadBitmap(bitmap).DifferenceFrom(shown);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        if (difference < bestDifference) {
+            bestDifference = difference;
+            best = kind;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return best;
+}
+
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher(int answer) : answer_(answer), thread_([this] { Run(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(int answer, DWORD processId)
+    : answer_(answer), processId_(processId ? processId : GetCurrentProcessId()), thread_([this] { Run(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop_ = true;
@@ -64,7 +114,7 @@ bool MessageBoxWatcher::WaitForBoxes(size_t count, int timeoutMs) const {
 
 void MessageBoxWatcher::Run() {
     while (!stop_) {
-        for (HWND hwnd : OwnTopWindows()) {
+        for (HWND hwnd : TopWindowsOf(processId_)) {
             if (IsMessageBox(hwnd)) Inspect(hwnd);
         }
         {
@@ -88,7 +138,10 @@ void MessageBoxWatcher::Inspect(HWND box) {
         if (IsMessageText(child)) {
             record.text = TextOf(child);
         } else if (cls == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-            record.icon = IconOf(reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)));
+            // Icon handles are the process's own: another process's icon is told by its pixels.
+            record.icon = processId_ == GetCurrentProcessId()
+                              ? IconOf(reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)))
+                              : IconByPixels(child);
         } else if (cls == L"Button" && IsWindowVisible(child)) {
             record.buttons.push_back(TextOf(child));
         }

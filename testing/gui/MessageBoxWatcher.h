@@ -1,6 +1,6 @@
-// Records and dismisses the modal message boxes this process shows while a watcher
-// lives: a thread looks for message boxes (#32770 windows with a message-text static),
-// reads their title, text, icon and buttons, and presses one of the buttons.
+// Records and dismisses the modal message boxes a process shows while a watcher lives
+// (this process, or another one a test started): a thread looks for message boxes (#32770 windows with a message-text
+// static), reads their title, text, icon and buttons, and presses one of the buttons.
 #pragma once
 
 #include <windows.h>
@@ -25,8 +25,9 @@ struct RecordedMessageBox {
 
 class MessageBoxWatcher {
  public:
-    // `answer` is the command the watcher sends (IDOK presses OK).
-    explicit MessageBoxWatcher(int answer = IDOK);
+    // `answer` is the command the watcher sends (IDOK presses OK); `processId` the process
+    // whose boxes it watches (0: this one).
+    explicit MessageBoxWatcher(int answer = IDOK, DWORD processId = 0);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -40,6 +41,7 @@ class MessageBoxWatcher {
     void Inspect(HWND box);
 
     const int answer_;
+    const DWORD processId_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<RecordedMessageBox> boxes_;

@@ -1,0 +1,208 @@
+#include "frmMain.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "APICalls.h"
+#include "DatabaseHandler.h"
+#include "EncDec.h"
+#include "HeadwordLoading.h"
+#include "MessageRouting.h"
+#include "WideText.h"
+#include "access/DataError.h"
+#include "frmSplash.h"
+#include "res/MenuIds.h"
+
+namespace dictionary {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"frmMain";
+constexpr COLORREF kClientColour = RGB(209, 208, 194);
+
+std::wstring FromUtf8(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+// The MDI client paints the frame's client colour.
+LRESULT CALLBACK ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR brush) {
+    if (message == WM_ERASEBKGND) {
+        RECT box{};
+        GetClientRect(hwnd, &box);
+        FillRect(reinterpret_cast<HDC>(wParam), &box, reinterpret_cast<HBRUSH>(brush));
+        return TRUE;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+frmMain* frmMain::Create(HINSTANCE instance) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_DICTIONARY));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    wc.lpszClassName = kClassName;
+    if (!RegisterClassW(&wc)) return nullptr;
+
+    auto* main = new frmMain();  // lives as long as the process
+    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT outer{0, 0, controls::TwipsToPixelsX(9375), controls::TwipsToPixelsY(7500)};
+    AdjustWindowRectEx(&outer, style, TRUE, 0);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    main->hwnd_ =
+        CreateWindowExW(0, kClassName, L"Dictionary", style, left, top, width, height, nullptr, menu, instance, main);
+    if (!main->hwnd_) return nullptr;
+    return main;
+}
+
+bool frmMain::XpTypingMode() const {
+    return (GetMenuState(GetMenu(hwnd_), ID_mnuWindowXP, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+frmEnglish2Sindhi& frmMain::EnsureEnglishWindow() {
+    if (!english_) {
+        english_ = frmEnglish2Sindhi::Create(client_);
+        english_->Closed = [this] { english_.reset(); };
+    }
+    return *english_;
+}
+
+frmSindhiToEnglish& frmMain::EnsureSindhiWindow() {
+    if (!sindhi_) {
+        sindhi_ = frmSindhiToEnglish::Create(client_, {[this] { return XpTypingMode(); }, DoEvents});
+        sindhi_->Closed = [this] { sindhi_.reset(); };
+    }
+    return *sindhi_;
+}
+
+void frmMain::mnuEnglishToSindhi_Click() {
+    HWND window = EnsureEnglishWindow().Hwnd();
+    ShowWindow(window, SW_SHOW);
+    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
+    SetFocus(window);
+    SendMessageW(client_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(window), 0);
+}
+
+void frmMain::mnuSindhiToEnglish_Click() {
+    HWND window = EnsureSindhiWindow().Hwnd();
+    ShowWindow(window, SW_SHOW);
+    SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
+    SetFocus(window);
+}
+
+void frmMain::Command(int id) {
+    HMENU menu = GetMenu(hwnd_);
+    switch (id) {
+        case ID_mnuEnglishToSindhi:
+            mnuEnglishToSindhi_Click();
+            break;
+        case ID_mnuSindhiToEnglish:
+            mnuSindhiToEnglish_Click();
+            break;
+        case ID_mnuExit:
+            ExitProcess(0);  // at once: no window closes one by one
+        // The typing mode: exactly one of the two is checked.
+        case ID_mnuWindow98:
+            CheckMenuItem(menu, ID_mnuWindowXP, MF_BYCOMMAND | MF_UNCHECKED);
+            CheckMenuItem(menu, ID_mnuWindow98, MF_BYCOMMAND | MF_CHECKED);
+            break;
+        case ID_mnuWindowXP:
+            CheckMenuItem(menu, ID_mnuWindowXP, MF_BYCOMMAND | MF_CHECKED);
+            CheckMenuItem(menu, ID_mnuWindow98, MF_BYCOMMAND | MF_UNCHECKED);
+            break;
+        default:
+            // The font commands and the Help menu's windows are not wired yet.
+            break;
+    }
+}
+
+int frmMain::Load() {
+    ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+    UpdateWindow(hwnd_);
+
+    // The splash window's load step: the cipher key, then both lookup windows (the
+    // font restore creates them, the Sindhi one first).
+    std::unique_ptr<frmSplash> splash = frmSplash::Show(hwnd_);
+    sindhikit::CipherKey = std::u16string(sindhikit::CipherKeyPhrase);
+    EnsureSindhiWindow();
+    EnsureEnglishWindow();
+    DoEvents();
+    DoEvents();
+
+    try {
+        sindhikit::ConnectStore();
+    } catch (const sindhikit::dataaccess::DataError& e) {
+        const std::wstring path =
+            Wide(sindhikit::GetWindowsFolder()) + L"\\" + Wide(std::u16string(sindhikit::StoreFileName));
+        const std::wstring text = L"The word store " + path + L" cannot be opened.\r\n\r\n" + FromUtf8(e.Description());
+        MessageBoxW(splash ? splash->Hwnd() : hwnd_, text.c_str(), L"Dictionary", MB_OK | MB_ICONSTOP);
+        return 2;
+    }
+
+    const LoadingServices loading{DoEvents, hwnd_};
+    controls::Label* progress = splash ? splash->Label1.get() : nullptr;
+    LoadEnglishHeadwords([this] { return english_.get(); },
+                         [&splash, progress](const std::wstring& caption) {
+                             if (!progress || caption == progress->Caption()) return;
+                             progress->SetCaption(caption);
+                             // The window's own text says the same, for screen readers
+                             // and window lists.
+                             SetWindowTextW(splash->Hwnd(), caption.c_str());
+                         },
+                         loading);
+    DoEvents();
+    DoEvents();
+    if (splash) ShowWindow(splash->Hwnd(), SW_HIDE);
+    splash.reset();
+
+    mnuEnglishToSindhi_Click();
+    LoadSindhiHeadwords([this] { return sindhi_.get(); }, loading);
+    DoEvents();
+    return 0;
+}
+
+LRESULT CALLBACK frmMain::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<frmMain*>(create->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT frmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: {
+            CLIENTCREATESTRUCT ccs{};
+            ccs.idFirstChild = 50000;
+            auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+            client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                      WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
+                                      hwnd_, nullptr, instance, &ccs);
+            SetWindowSubclass(client_, ClientProc, 0, reinterpret_cast<DWORD_PTR>(CreateSolidBrush(kClientColour)));
+            break;
+        }
+        case WM_COMMAND:
+            if (lParam == 0) {  // menu or accelerator
+                Command(LOWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            ExitProcess(0);  // closing the main window ends the program at once
+    }
+    return DefFrameProcW(hwnd_, client_, message, wParam, lParam);
+}
+
+}  // namespace dictionary

@@ -1,0 +1,455 @@
+// Dictionary.exe as its user meets it: started as its own process on a word store in the
+// Windows folder, driven from outside with key and mouse messages, read back through the
+// controls' messages, its message boxes recorded and answered.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ControlIds.h"
+#include "builder/StoreBuilder.h"
+#include "gui/MessageBoxWatcher.h"
+#include "gui/ProgramUnderTest.h"
+#include "gui/Screenshot.h"
+#include "gui/WindowFinder.h"
+#include "gui/WindowProbe.h"
+#include "res/MenuIds.h"
+
+using namespace sindhikit::guitest;
+namespace ids = dictionary::ids;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sindhi words of the test store.
+const std::wstring kSa = L"\u0633\u0627";         // keys s, a
+const std::wstring kAnb = L"\u0627\u0646\u0628";  // begins with alef (key a)
+const std::wstring kAk = L"\u0627\u06AA";         // begins with alef
+const std::wstring kKelo = L"\u06AA\u064A\u0644\u0648";
+const std::wstring kNarangi = L"\u0646\u0627\u0631\u0646\u06AF\u064A";
+const std::vector<std::wstring> kAppleMeanings = {kSa,
+                                                  kAnb,
+                                                  kAk,
+                                                  L"\u0680\u0631",
+                                                  L"\u067A\u0648\u0644",
+                                                  L"\u068C\u0646\u068A",
+                                                  L"\u06BB\u0627",
+                                                  L"\u0681\u0627\u0631",
+                                                  L"\u0684\u0627\u0631",
+                                                  L"\u0633\u0648\u0641"};
+const std::wstring kAppleDefinition1 = L"fruit with red or green skin";
+const std::wstring kAppleDefinition2 = L"the tree that bears apples";
+
+std::string Utf8(const std::wstring& text) {
+    const int n =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring SmallStoreSource() {
+    std::wstring s = L"en\tapple\n";
+    for (const auto& m : kAppleMeanings) s += L"sd\tapple\t" + m + L"\n";
+    s += L"def\tapple\tnoun\t" + kAppleDefinition1 + L"\n";
+    s += L"def\tapple\tnoun\t" + kAppleDefinition2 + L"\n";
+    s += L"sd\tBanana\t" + kKelo + L"\n";
+    s += L"def\tBanana\tnoun\tlong yellow fruit\n";
+    s += L"sd\torange\t" + kSa + L"\n";
+    s += L"sd\torange\t" + kNarangi + L"\n";
+    s += L"def\torange\tnoun\tround citrus fruit\n";
+    return s;
+}
+
+// The Sindhi headwords of the small store, in the order YList holds them.
+std::vector<std::wstring> SmallStoreSindhiHeadwords() {
+    std::set<std::wstring> words(kAppleMeanings.begin(), kAppleMeanings.end());
+    words.insert(kKelo);
+    words.insert(kNarangi);
+    return {words.begin(), words.end()};
+}
+
+fs::path WorkFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    fs::path folder = fs::path(temp) / L"dictionary_program_tests";
+    fs::create_directories(folder);
+    return folder;
+}
+
+// Where the program looks: directodb.dll in the Windows folder.
+fs::path InstalledStore() {
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    return fs::path(folder) / L"directodb.dll";
+}
+
+void Exec(sqlite3* db, const char* sql) {
+    char* error = nullptr;
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
+}
+
+// Builds a store from `source` with the builder, lets `tweak` change it with SQLite (for
+// what the builder cannot make), and installs it where the program finds it.
+void InstallStore(const std::wstring& source, const std::function<void(sqlite3*)>& tweak = {}) {
+    const fs::path tsv = WorkFolder() / L"store.tsv";
+    const fs::path built = WorkFolder() / L"store.dll";
+    {
+        std::ofstream out(tsv, std::ios::binary);
+        out << Utf8(source);
+    }
+    sindhikit::storebuild::BuildStore({tsv}, built);
+    if (tweak) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(built.string().c_str(), &db), SQLITE_OK);
+        tweak(db);
+        sqlite3_close(db);
+    }
+    ASSERT_TRUE(CopyFileW(built.c_str(), InstalledStore().c_str(), FALSE)) << GetLastError();
+}
+
+std::wstring Numbered(const std::vector<std::wstring>& lines, const std::wstring& gap) {
+    std::wstring text;
+    for (size_t i = 0; i < lines.size(); ++i) text += std::to_wstring(i + 1) + gap + lines[i] + L"\r\n";
+    return text;
+}
+
+const std::wstring kEleven(11, L' ');
+const std::wstring kSeven(7, L' ');
+
+std::wstring AppleDefinitionLines() {
+    return Numbered({L"noun  :   " + kAppleDefinition1, L"noun  :   " + kAppleDefinition2}, kSeven);
+}
+
+// One run of the program with its windows found.
+class Dictionary {
+ public:
+    Dictionary() : program_(DICTIONARY_EXE), boxes_(IDOK, program_.ProcessId()) {}
+
+    ProgramUnderTest& Program() { return program_; }
+    const MessageBoxWatcher& Boxes() const { return boxes_; }
+
+    // Waits for the end of start-up: the splash gone, the English window in front and
+    // maximised, and `sindhiCount` Sindhi headwords loaded (-1: do not wait for them).
+    bool WaitForStartUp(int sindhiCount) {
+        const bool up = WaitUntil([&] {
+            frame = program_.TopWindow(L"frmMain");
+            if (!frame || !program_.TopWindows(L"frmSplash").empty()) return false;
+            client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
+            english = FindWindowExW(client, nullptr, L"frmEnglish2Sindhi", nullptr);
+            sindhi = FindWindowExW(client, nullptr, L"frmSindhiToEnglish", nullptr);
+            return english && sindhi && Active() == english && IsZoomed(english);
+        });
+        if (!up || sindhiCount < 0) return up;
+        return WaitUntil([&] { return ListItems(Control(sindhi, ids::WordList)).size() == size_t(sindhiCount); });
+    }
+
+    HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); }
+    static HWND Control(HWND window, int id) { return GetDlgItem(window, id); }
+    HWND Focused() const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &info);
+        return info.hwndFocus;
+    }
+    void Screenshot(const std::wstring& name) const { EXPECT_TRUE(SaveProgramScreenshot(frame, name)); }
+
+    HWND frame = nullptr, client = nullptr, english = nullptr, sindhi = nullptr;
+
+ private:
+    ProgramUnderTest program_;
+    MessageBoxWatcher boxes_;
+};
+
+// Waits until the window's text is `expected`; on a time-out the failure shows both.
+void ExpectTextBecomes(HWND hwnd, const std::wstring& expected, const char* what) {
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(hwnd) == expected; }))
+        << what << ": got \"" << Utf8(TextOf(hwnd)) << "\", expected \"" << Utf8(expected) << "\"";
+}
+
+// Types one key into an edit and waits until the caret stands after `typedLength` characters.
+void TypeKey(HWND edit, wchar_t key, size_t typedLength) {
+    PostKey(edit, LOBYTE(VkKeyScanW(key)));
+    ASSERT_TRUE(WaitUntil([&] { return LOWORD(SendMessageW(edit, EM_GETSEL, 0, 0)) == typedLength; }))
+        << "key " << static_cast<char>(key) << ": text \"" << Utf8(TextOf(edit)) << "\", caret "
+        << LOWORD(SendMessageW(edit, EM_GETSEL, 0, 0));
+}
+
+void ClickCentre(HWND hwnd) {
+    const Box box = ClientBox(hwnd);
+    PostClick(hwnd, box.width / 2, box.height / 2);
+}
+
+class DictionaryProgram : public ::testing::Test {
+ protected:
+    void SetUp() override { InstallStore(SmallStoreSource()); }
+};
+
+TEST_F(DictionaryProgram, StartsWithTheEnglishWindowInFrontFocusedAndMaximisedAndBothListsLoaded) {
+    Dictionary app;
+    ASSERT_TRUE(app.Program().Started());
+    const auto sindhiWords = SmallStoreSindhiHeadwords();
+    ASSERT_TRUE(app.WaitForStartUp(static_cast<int>(sindhiWords.size())));
+    EXPECT_TRUE(IsZoomed(app.frame));
+    EXPECT_EQ(TextOf(app.english), L"English To Sindhi");
+    const HWND wordBox = Dictionary::Control(app.english, ids::WordBox);
+    EXPECT_EQ(app.Focused(), ComboEdit(wordBox));
+
+    // Deciphered, in ID order, the same in both controls.
+    const std::vector<std::wstring> english = {L"apple", L"Banana", L"orange"};
+    EXPECT_EQ(ListItems(Dictionary::Control(app.english, ids::WordList)), english);
+    EXPECT_EQ(ComboItems(wordBox), english);
+    EXPECT_EQ(ListItems(Dictionary::Control(app.sindhi, ids::WordList)), sindhiWords);
+    EXPECT_EQ(ComboItems(Dictionary::Control(app.sindhi, ids::WordBox)), sindhiWords);
+    EXPECT_EQ(TextOf(Dictionary::Control(app.sindhi, ids::lblgo)), L"\u06B3\u0648\u0644");
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST_F(DictionaryProgram, EnglishLookupsByTypingClickingEnterAndGo) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const HWND wordBox = Dictionary::Control(app.english, ids::WordBox);
+    const HWND edit = ComboEdit(wordBox);
+    const HWND wordList = Dictionary::Control(app.english, ids::WordList);
+    const HWND meanings = Dictionary::Control(app.english, ids::SindhiMeanings);
+    const HWND definitions = Dictionary::Control(app.english, ids::EnglishMeaning);
+
+    // Key by key: each key completes to apple with the rest highlighted.
+    const std::wstring typed = L"apple";
+    for (size_t i = 0; i < typed.size(); ++i) TypeKey(edit, typed[i], i + 1);
+    EXPECT_EQ(TextOf(edit), L"apple");
+    ExpectTextBecomes(meanings, Numbered(kAppleMeanings, kEleven), "SindhiMeanings");
+    ExpectTextBecomes(definitions, L" " + AppleDefinitionLines(), "EnglishMeaning");
+    EXPECT_NE(TextOf(meanings).find(L"\r\n10" + kEleven + kAppleMeanings[9] + L"\r\n"), std::wstring::npos);
+    EXPECT_EQ(ListSelection(wordList), 0);
+    app.Screenshot(L"dictionary_english_apple");
+
+    // A click on an entry puts it in the box and looks it up.
+    PostListClick(wordList, 1);
+    ExpectTextBecomes(edit, L"Banana", "WordBox");
+    ExpectTextBecomes(meanings, L"1" + kEleven + kKelo + L"\r\n", "SindhiMeanings");
+    ExpectTextBecomes(definitions, L" 1" + kSeven + L"noun  :   long yellow fruit\r\n", "EnglishMeaning");
+
+    // Enter and "Go" run the lookup again: what was scribbled over the answers goes.
+    SendMessageW(meanings, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"scribbled"));
+    PostKey(edit, VK_RETURN);
+    ExpectTextBecomes(meanings, L"1" + kEleven + kKelo + L"\r\n", "SindhiMeanings after Enter");
+    SendMessageW(meanings, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"scribbled"));
+    ClickCentre(Dictionary::Control(app.english, ids::lvButtons_H1));
+    ExpectTextBecomes(meanings, L"1" + kEleven + kKelo + L"\r\n", "SindhiMeanings after Go");
+
+    // A leading space: trimmed, but the first letter stays lower case, so only the
+    // definitions (asked for the normalised word once more) are found.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    const std::wstring spaced = L" apple";
+    for (size_t i = 0; i < spaced.size(); ++i) TypeKey(edit, spaced[i], i + 1);
+    EXPECT_EQ(TextOf(edit), L" apple");
+    ExpectTextBecomes(meanings, L"", "SindhiMeanings");
+    ExpectTextBecomes(definitions, L" " + AppleDefinitionLines(), "EnglishMeaning");
+    EXPECT_EQ(ListSelection(wordList), -1);
+
+    // An emptied box looks up the empty word.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    PostKey(edit, VK_BACK);
+    ExpectTextBecomes(edit, L"", "WordBox");
+    ExpectTextBecomes(definitions, L" ", "EnglishMeaning");
+    EXPECT_TRUE(app.Program().Running());
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST_F(DictionaryProgram, CtrlEMaximisesAgainAndCtrlSBringsTheSindhiWindowForwardAtItsSize) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    SendMessageW(app.client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(app.english), 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(app.english); }));
+
+    ASSERT_TRUE(SendChord({VK_CONTROL, 'S'}));
+    ASSERT_TRUE(WaitUntil([&] { return app.Active() == app.sindhi; }));
+    EXPECT_FALSE(IsZoomed(app.sindhi));
+    const Box inner = ClientBox(app.sindhi);
+    EXPECT_NEAR(inner.width, TwipsToPixelsX(11850), 1);
+    EXPECT_NEAR(inner.height, TwipsToPixelsY(9180), 1);
+
+    ASSERT_TRUE(SendChord({VK_CONTROL, 'E'}));
+    EXPECT_TRUE(WaitUntil([&] { return app.Active() == app.english && IsZoomed(app.english); }));
+}
+
+TEST_F(DictionaryProgram, SindhiWindowTypesThroughThePhoneticMapInBothModes) {
+    Dictionary app;
+    const auto sindhiWords = SmallStoreSindhiHeadwords();
+    ASSERT_TRUE(app.WaitForStartUp(static_cast<int>(sindhiWords.size())));
+    // Chosen from the menu: keys posted right after a chord could reach the program while
+    // it still holds Ctrl down.
+    PostMessageW(app.frame, WM_COMMAND, ID_mnuSindhiToEnglish, 0);
+    ASSERT_TRUE(WaitUntil([&] { return app.Active() == app.sindhi; }));
+    const HWND edit = ComboEdit(Dictionary::Control(app.sindhi, ids::WordBox));
+    const HWND wordList = Dictionary::Control(app.sindhi, ids::WordList);
+    const HWND meanings = Dictionary::Control(app.sindhi, ids::EnglishMeaningsList);
+    const HWND definitions = Dictionary::Control(app.sindhi, ids::EnglishMeaning);
+    const std::vector<std::wstring> saMeanings = {L"apple", L"orange"};
+
+    // XP mode: the key carries the mapped letter.
+    TypeKey(edit, L's', 1);
+    TypeKey(edit, L'a', 2);
+    ExpectTextBecomes(edit, kSa, "WordBox");
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(meanings) == saMeanings; }));
+
+    // A meaning chosen shows its definitions, without a leading space.
+    PostListClick(meanings, 0);
+    ExpectTextBecomes(definitions, AppleDefinitionLines(), "EnglishMeaning");
+    app.Screenshot(L"dictionary_sindhi_sa");
+
+    // A key in the list matches the next headword beginning with the mapped letter, and
+    // the new lookup empties the definitions.
+    const auto nextAlef = [&](int after) {
+        for (size_t step = 1; step <= sindhiWords.size(); ++step) {
+            const size_t i = (static_cast<size_t>(after) + step) % sindhiWords.size();
+            if (sindhiWords[i][0] == L'\u0627') return static_cast<int>(i);
+        }
+        return -1;
+    };
+    const int before = ListSelection(wordList);
+    ASSERT_EQ(before, static_cast<int>(std::find(sindhiWords.begin(), sindhiWords.end(), kSa) - sindhiWords.begin()));
+    PostKey(wordList, 'A');
+    const int first = nextAlef(before);
+    EXPECT_TRUE(WaitUntil([&] { return ListSelection(wordList) == first; }));
+    ExpectTextBecomes(edit, sindhiWords[static_cast<size_t>(first)], "WordBox after a key in WordList");
+    ExpectTextBecomes(definitions, L"", "EnglishMeaning after a new lookup");
+    PostKey(wordList, 'A');
+    EXPECT_TRUE(WaitUntil([&] { return ListSelection(wordList) == nextAlef(first); }));
+
+    // 98 mode: the box empties when it gets the focus; letters go to the end whatever
+    // the caret; Backspace takes the last one away.
+    PostMessageW(app.frame, WM_COMMAND, ID_mnuWindow98, 0);
+    ClickCentre(definitions);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focused() == definitions; }));
+    ClickCentre(edit);
+    ExpectTextBecomes(edit, L"", "WordBox on focus in the 98 mode");
+    PostKey(edit, 'S');
+    ExpectTextBecomes(edit, L"\u0633", "WordBox");
+    PostKey(edit, VK_HOME);
+    PostKey(edit, 'A');
+    ExpectTextBecomes(edit, kSa, "WordBox with the caret at the start");
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(meanings) == saMeanings; }));
+    app.Screenshot(L"dictionary_sindhi_98");
+    PostKey(edit, VK_BACK);
+    ExpectTextBecomes(edit, L"\u0633", "WordBox after Backspace");
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST(DictionaryProgramStores, AnEmptyEnglishListSaysDataNotFoundOnce) {
+    InstallStore(SmallStoreSource(), [](sqlite3* db) { Exec(db, "DELETE FROM Xlist"); });
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(static_cast<int>(SmallStoreSindhiHeadwords().size())));
+    ASSERT_TRUE(app.Boxes().WaitForBoxes(1));
+    const auto boxes = app.Boxes().Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, L"Data not found..");
+    EXPECT_EQ(boxes[0].title, L"error");
+    EXPECT_EQ(boxes[0].icon, BoxIcon::Error);
+    EXPECT_EQ(boxes[0].buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(ListItems(Dictionary::Control(app.english, ids::WordList)).empty());
+    EXPECT_TRUE(app.Program().Running());
+}
+
+TEST(DictionaryProgramStores, NullHeadwordsAreSkippedInBothLists) {
+    InstallStore(SmallStoreSource(), [](sqlite3* db) {
+        // The builder never writes Null: make the columns nullable, then blank one row each.
+        Exec(db,
+             "CREATE TABLE X2 (ID INTEGER PRIMARY KEY, x TEXT); INSERT INTO X2 SELECT ID, x FROM Xlist;"
+             "DROP TABLE Xlist; ALTER TABLE X2 RENAME TO Xlist; UPDATE Xlist SET x = NULL WHERE ID = 2;"
+             "CREATE TABLE Y2 (ID INTEGER PRIMARY KEY, Y TEXT); INSERT INTO Y2 SELECT ID, Y FROM YList;"
+             "DROP TABLE YList; ALTER TABLE Y2 RENAME TO YList; UPDATE YList SET Y = NULL WHERE ID = 1;");
+    });
+    auto sindhiWords = SmallStoreSindhiHeadwords();
+    sindhiWords.erase(sindhiWords.begin());
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(static_cast<int>(sindhiWords.size())));
+    const std::vector<std::wstring> english = {L"apple", L"orange"};
+    EXPECT_EQ(ListItems(Dictionary::Control(app.english, ids::WordList)), english);
+    EXPECT_EQ(ComboItems(Dictionary::Control(app.english, ids::WordBox)), english);
+    EXPECT_EQ(ListItems(Dictionary::Control(app.sindhi, ids::WordList)), sindhiWords);
+    EXPECT_EQ(ComboItems(Dictionary::Control(app.sindhi, ids::WordBox)), sindhiWords);
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST(DictionaryProgramStores, FailedLookupsAreSkippedAndNeverEndTheProgram) {
+    InstallStore(SmallStoreSource(),
+                 [](sqlite3* db) { Exec(db, "DELETE FROM StoredQueries WHERE Name = 'getXfromPD'"); });
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const HWND edit = ComboEdit(Dictionary::Control(app.english, ids::WordBox));
+    const HWND wordList = Dictionary::Control(app.english, ids::WordList);
+    for (size_t i = 0; i < 5; ++i) TypeKey(edit, L"apple"[i], i + 1);
+    // The change event skips the failed lookup and still copies the index.
+    EXPECT_TRUE(WaitUntil([&] { return ListSelection(wordList) == 0; }));
+    PostKey(edit, VK_RETURN);
+    ClickCentre(Dictionary::Control(app.english, ids::lvButtons_H1));
+    PostListClick(wordList, 2);
+    ExpectTextBecomes(edit, L"orange", "WordBox");
+    // Neither the meanings nor (never reached) the definitions were written.
+    EXPECT_EQ(TextOf(Dictionary::Control(app.english, ids::SindhiMeanings)), L"");
+    EXPECT_EQ(TextOf(Dictionary::Control(app.english, ids::EnglishMeaning)), L"");
+    EXPECT_TRUE(app.Program().Running());
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST(DictionaryProgramStores, AMissingStoreIsNamedWithItsReasonAndEndsTheProgram) {
+    DeleteFileW(InstalledStore().c_str());
+    Dictionary app;
+    ASSERT_TRUE(app.Boxes().WaitForBoxes(1, 20000));
+    DWORD exitCode = 0;
+    ASSERT_TRUE(app.Program().WaitForExit(20000, &exitCode));
+    EXPECT_EQ(exitCode, 2u);
+    const auto boxes = app.Boxes().Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(InstalledStore().wstring()), std::wstring::npos) << Utf8(boxes[0].text);
+    EXPECT_NE(boxes[0].text.find(L"Could not find file"), std::wstring::npos) << Utf8(boxes[0].text);
+    EXPECT_EQ(boxes[0].title, L"Dictionary");
+    EXPECT_EQ(boxes[0].icon, BoxIcon::Error);
+}
+
+TEST(DictionaryProgramStores, SplashShowsProgressAndCtrlWEndsTheProgramWhileTheSindhiHeadwordsStillLoad) {
+    // Many headwords, so the loading lasts well beyond the start of the test.
+    constexpr int kEnglish = 3000;
+    constexpr int kSindhi = 100000;
+    std::wstring source;
+    for (int i = 0; i < kEnglish; ++i)
+        source += L"en\t" + std::wstring(1, L"bdfhk"[i % 5]) + std::to_wstring(i) + L"\n";
+    const std::wstring letters = L"\u0627\u0628\u067B\u062A\u067F\u067D\u062C\u0684\u0686\u0633";
+    for (int i = 0; i < kSindhi; ++i) {
+        std::wstring word;
+        for (int n = i; n > 0 || word.empty(); n /= 10) word += letters[static_cast<size_t>(n % 10)];
+        source += L"sd\tb0\t" + word + L"\n";
+    }
+    InstallStore(source);
+    Dictionary app;
+    // The splash window's caption names the first letter of the last headword read, in
+    // upper case.
+    std::wstring caption;
+    ASSERT_TRUE(WaitUntil([&] {
+        const HWND splash = app.Program().TopWindow(L"frmSplash");
+        caption = splash ? TextOf(GetDlgItem(splash, 1)) : L"";
+        return caption.size() == 31 && caption.find(L"Loading Data.. ") == 0;
+    }));
+    EXPECT_NE(std::wstring(L"BDFHK").find(caption[15]), std::wstring::npos) << Utf8(caption);
+    EXPECT_EQ(caption.substr(16), L" ..Please wait ");
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const HWND sindhiList = Dictionary::Control(app.sindhi, ids::WordList);
+    ASSERT_LT(SendMessageW(sindhiList, LB_GETCOUNT, 0, 0), kSindhi);
+    ASSERT_TRUE(SendChord({VK_CONTROL, 'W'}));
+    DWORD exitCode = 99;
+    ASSERT_TRUE(app.Program().WaitForExit(10000, &exitCode));
+    EXPECT_EQ(exitCode, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "frmEnglish2Sindhi.h"
+
+#include "ControlIds.h"
+#include "EnglishToSindhi.h"
+#include "WideText.h"
+#include "layout/LookupBanner.h"
+#include "win/Pictures.h"
+
+namespace dictionary {
+
+using namespace controls;
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(64, 0, 0);
+constexpr COLORREF kOrange = RGB(255, 128, 0);
+constexpr wchar_t kWindowFont[] = L"MS Sans Serif";
+constexpr float kWindowFontSize = 8.25f;
+
+}  // namespace
+
+std::unique_ptr<frmEnglish2Sindhi> frmEnglish2Sindhi::Create(HWND mdiClient) {
+    std::unique_ptr<frmEnglish2Sindhi> window(new frmEnglish2Sindhi());
+    if (!window->CreateIn(mdiClient, {L"frmEnglish2Sindhi", L"English To Sindhi", kBackground, 8880, 7680}))
+        return nullptr;
+    return window;
+}
+
+// Controls in stacking order, topmost first.
+void frmEnglish2Sindhi::Load() {
+    const HWND w = Hwnd();
+    lvButtons_H1 = lvButtons_H::Create(w, ids::lvButtons_H1, L"Go");
+    lvButtons_H1->SetFont(kWindowFont, kWindowFontSize, true);
+    Picture1 = Picture::Create(w, ids::Picture1, kBackground);
+    Picture1->SetPicture(sindhikit::pictures::CreateLookupBannerPicture(
+        {TwipsToPixelsX(sindhikit::pictures::kLookupBannerTwips.width),
+         TwipsToPixelsY(sindhikit::pictures::kLookupBannerTwips.height)}));
+    Label5 = Label::Create(w, ids::Label5, L"Darvel", {.background = std::nullopt, .align = Align::Right});
+    Label5->SetFont(kWindowFont, kWindowFontSize, true);
+    Label4 = Label::Create(w, ids::Label4, L"", {.background = kOrange});
+    Label4->SetFont(kWindowFont, kWindowFontSize, false);
+    SindhiMeanings = TextBox::Create(w, ids::SindhiMeanings, {.readOnly = true, .centred = true, .rightToLeft = true});
+    SindhiMeanings->SetFont(L"MB Bhitai Sattar", 14.25f, false);
+    EnglishMeaning = TextBox::Create(w, ids::EnglishMeaning, {.readOnly = true});
+    EnglishMeaning->SetFont(kWindowFont, 12, false);
+    Label2 = Label::Create(w, ids::Label2, L"English Meaning", {.background = kOrange});
+    Label2->SetFont(kWindowFont, kWindowFontSize, true);
+    Label1 = Label::Create(w, ids::Label1, L"Sindhi Meaning", {.background = kOrange});
+    Label1->SetFont(kWindowFont, kWindowFontSize, true);
+    WordList = ListBox::Create(w, ids::WordList, ListLook::Plain);
+    WordList->SetFont(kWindowFont, kWindowFontSize, true);
+    WordBox = ComboBox::Create(w, ids::WordBox, false);
+    WordBox->SetFont(kWindowFont, kWindowFontSize, true);
+
+    lvButtons_H1->Click = [this] { LookUpWordBox(); };
+    WordBox->Change = [this] {
+        LookUpWordBox();
+        WordList->SetListIndex(WordBox->ListIndex());
+    };
+    WordBox->KeyUp = [this](int& keyCode) {
+        if (keyCode == VK_RETURN) LookUpWordBox();
+    };
+    auto copyIndexToWordBox = [this] { WordBox->SetListIndex(WordList->ListIndex()); };
+    WordList->Click = copyIndexToWordBox;
+    WordList->KeyPress = [copyIndexToWordBox](int&) { copyIndexToWordBox(); };
+    WordList->KeyUp = [copyIndexToWordBox](int&) { copyIndexToWordBox(); };
+}
+
+void frmEnglish2Sindhi::LookUpWordBox() {
+    std::u16string word = U16(WordBox->Text());
+    try {
+        LookUpEnglish(*this, word);
+    } catch (const std::exception&) {
+        // skipped, as the change event skips a failed lookup
+    }
+}
+
+// Until the resize sequence is wired here, every control keeps its design place and size.
+void frmEnglish2Sindhi::Resize() {
+    PlaceAtDesign({
+        {lvButtons_H1.get(), {2880, 1680, 615, 375}},
+        {Picture1.get(), {120, 0, 10950, 1605}},
+        {Label5.get(), {9000, 7440, 1575, 255}},
+        {Label4.get(), {0, 7440, 10935, 255}},
+        {SindhiMeanings.get(), {3525, 1920, 7335, 3015}},
+        {EnglishMeaning.get(), {3525, 5160, 7335, 2200}},
+        {Label2.get(), {3525, 4920, 7335, 255}},
+        {Label1.get(), {3600, 1680, 7335, 255}},
+        {WordList.get(), {120, 2070, 3375, 5325}},
+        {WordBox.get(), {120, 1680, 2655, 375}},
+    });
+}
+
+HWND frmEnglish2Sindhi::FirstFocus() const {
+    return WordBox ? WordBox->Edit() : nullptr;
+}
+
+}  // namespace dictionary
