@@ -4,9 +4,14 @@
 # place, and the macro and the Dictionary work from there; a second run upgrades in place and
 # keeps the user's store unless told to replace it; the silent uninstaller leaves no file, no
 # COM registration and no uninstall entry, and the user's settings unless asked.
-# Usage: installer-under-wine.sh SETUP VERSION WINE_RUN PREFIX STORE WIN64_RELEASE TESTS_DIR
+# Usage: installer-under-wine.sh SETUP VERSION WINE_RUN PREFIX STORE WIN64_RELEASE TESTS_DIR DICTIONARY_CHECK
+#   DICTIONARY_CHECK: the x86_64 build's dictionary_installed_check.exe
 set -uo pipefail
-setup=$1 version=$2 wine_run=$3 prefix=$4 store=$5 images=$6 tests=$7
+# One private display for the whole run (the Dictionary opens windows), not one per program.
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+setup=$1 version=$2 wine_run=$3 prefix=$4 store=$5 images=$6 tests=$7 dictionary_check=$8
 export SINDHIKIT_WINEPREFIX=$prefix WINEPREFIX=$prefix
 failures=0 passed=0
 ok() { echo "ok   $*"; passed=$((passed + 1)); }
@@ -66,9 +71,15 @@ expect "store in C:\\windows" cmp -s "$store" "$windows_store"
 cmake -DMACRO="$folder/SindhiTyping.bas" -DCHECKS="$tests/../../macros/tests/SharedPartTest.vbs" \
   -DOUTPUT="$prefix/SindhiTypingShared.vbs" -P "$tests/../../macros/tests/AssembleSharedPart.cmake"
 expect "the installed macro types Sindhi through the installed server" script_passes "$(win "$prefix/SindhiTypingShared.vbs")"
-if [ -n "${SINDHIKIT_DICTIONARY_CHECK:-}" ]; then
-  expect "the installed Dictionary.exe answers a lookup" "$SINDHIKIT_DICTIONARY_CHECK" "$folder/Dictionary.exe"
-fi
+# The window tests' prefix settings: Wine draws the frames, no window manager is waited for.
+for setting in Decorated Managed; do
+  "$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v $setting /t REG_SZ /d N /f >/dev/null 2>&1
+done
+settle
+expect "the installed Dictionary.exe starts, finds the store and answers a lookup" \
+  env SINDHIKIT_INSTALLED_DICTIONARY='C:\Program Files\SindhiKit\Dictionary.exe' \
+  "$wine_run" "$(win "$dictionary_check")" --gtest_color=no
+settle
 
 echo "== second run over a store of the user's: upgrade in place, store kept"
 printf 'the user own store\n' >"$windows_store"
