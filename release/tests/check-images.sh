@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# What ships is built for release: each shipped Windows image of both bitnesses carries no
-# debug information or symbol table, imports only DLLs that every Windows has (no MinGW
-# runtime DLL to ship beside it), and TavroCodes.dll exports exactly the four COM entry
-# points under their plain names (an i686 stdcall export would otherwise read Name@N).
+# What ships is built for release: the builds are optimised, and each shipped Windows image
+# of both bitnesses carries no debug information or symbol table, imports only DLLs that
+# every Windows has (no MinGW runtime DLL to ship beside it), and TavroCodes.dll exports
+# exactly the four COM entry points under their plain names (an i686 stdcall export would
+# otherwise read Name@N).
 # Read with objdump, so the i686 images are checked without running them.
 # Usage: check-images.sh WIN32_RELEASE_DIR WIN64_RELEASE_DIR IMAGE...
 set -uo pipefail
@@ -43,6 +44,16 @@ check() {  # objdump-prefix format image
   fi
   echo "checked $image: $(stat -c %s "$image") bytes, imports $(tr '\n' ' ' <<<"$imports")"
 }
+
+# Optimised: the images come from builds configured for an optimised build type (-O2 or -O3).
+for dir in "$win32" "$win64"; do
+  type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$dir/../CMakeCache.txt" 2>/dev/null)
+  checked=$((checked + 1))
+  case $type in
+    Release | RelWithDebInfo) echo "checked $dir: built as $type" ;;
+    *) fail "$dir: built as '$type', not an optimised build type" ;;
+  esac
+done
 
 for name in "$@"; do
   check i686-w64-mingw32 pei-i386 "$win32/$name"
