@@ -26,6 +26,7 @@ Accepts AcceptedBy(Verb verb) {
         case Verb::StoreCheck:
             return {true, false, false, false, false};
         case Verb::Help:
+        case Verb::Version:
             break;
     }
     return {true, true, true, true, true};
@@ -41,6 +42,7 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
     Invocation inv;
     std::vector<std::u16string> words;
     bool optionsEnded = false;
+    bool version = false;  // --help still wins when it comes later
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::u16string& a = args[i];
         auto value = [&](std::optional<std::u16string>& into) {
@@ -60,6 +62,8 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
             optionsEnded = true;
         } else if (a == u"--help" || a == u"-h") {
             return Invocation{};
+        } else if (a == u"--version") {
+            version = true;
         } else if (a == u"--store") {
             file(inv.store);
         } else if (a == u"-o" || a == u"--output") {
@@ -73,6 +77,10 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
         } else {
             throw UsageError("unknown option " + Narrow(a));
         }
+    }
+    if (version) {
+        inv.verb = Verb::Version;
+        return inv;
     }
     if (words.empty()) {
         if (inv.store || inv.output || inv.language || inv.keys || inv.definitions)
@@ -142,6 +150,7 @@ Invocation ParseCommandLine(const std::vector<std::u16string>& args) {
                 throw UsageError("store check: give the store either as operand or with --store");
             break;
         case Verb::Help:
+        case Verb::Version:
             break;
     }
     return inv;

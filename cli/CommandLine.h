@@ -7,6 +7,7 @@
 //   sindhikit alphabet
 //   sindhikit store build SOURCE... -o STORE
 //   sindhikit [--store PATH] store check [STORE]
+//   sindhikit --version
 // Options may stand anywhere; "--" ends them. Several words are joined with one space.
 #pragma once
 
@@ -17,7 +18,7 @@
 
 namespace sindhikit::cli {
 
-enum class Verb { Help, English, Sindhi, Keys, Inpage, StoreBuild, StoreCheck, Alphabet };
+enum class Verb { Help, Version, English, Sindhi, Keys, Inpage, StoreBuild, StoreCheck, Alphabet };
 
 struct Invocation {
     Verb verb = Verb::Help;
@@ -35,7 +36,8 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// args excludes the program name. --help (or -h) anywhere, or no arguments, gives Verb::Help.
+// args excludes the program name. --help (or -h) anywhere, or no arguments, gives Verb::Help;
+// --version anywhere (and no --help) gives Verb::Version.
 Invocation ParseCommandLine(const std::vector<std::u16string>& args);
 
 // The operands joined with one space.

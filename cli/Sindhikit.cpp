@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "EncDec.h"
+#include "SindhiKitVersion.h"
 #include "commands/Commands.h"
 
 namespace sindhikit::cli {
@@ -23,9 +24,12 @@ constexpr const char* kUsage[] = {
     "                                transliteration and its sound (IPA), then the digits 0 to 10",
     "  store build SOURCE... -o STORE  build a word store from source files",
     "  store check [STORE]           check a word store and name the file checked",
+    "  --version                     the program's version",
     "",
     "Several words are joined with one space. The store is STORE when given, else $SINDHIKIT_STORE,",
-    "else directodb.dll beside the program or the one the build made (../data/directodb.dll).",
+    "else the first that exists of directodb.dll beside the program, the installed one",
+    "(../share/sindhikit/directodb.dll from the program: /usr/share/sindhikit/directodb.dll) and",
+    "the one the build made (../data/directodb.dll).",
     "Exit status: 0 found, 1 not found, 2 usage or store error.",
 };
 
@@ -57,6 +61,9 @@ int RunSindhikit(const std::vector<std::u16string>& args, const Context& context
                     return ExitError;
                 }
                 PrintUsage(out, context.newline);
+                return ExitFound;
+            case Verb::Version:
+                out << "sindhikit " << SINDHIKIT_VERSION_TEXT << context.newline;
                 return ExitFound;
             case Verb::English:
                 return RunEnglishLookup(inv, context, out, err);

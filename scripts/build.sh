@@ -5,6 +5,8 @@
 #   BUILD/fuzz    clang, libFuzzer targets of the parsers (bounded runs as tests)
 #   BUILD/win64   Windows x86_64, MinGW (tests run under wine64)
 #   BUILD/win32   Windows i686, MinGW   (compiled and linked; this machine cannot run it)
+#   BUILD/release the installer and the Debian package, from the shipped images of native,
+#                 win32 and win64 (built before it); nothing compiled
 # Usage: scripts/build.sh [--clean] [BUILD]
 # SINDHIKIT_CONFIGS picks a subset, e.g. SINDHIKIT_CONFIGS="native win64".
 set -euo pipefail
@@ -19,7 +21,7 @@ mkdir -p "$build"
 bash "$here/scripts/fetch-sqlite.sh" "$build/third_party/sqlite"
 
 jobs=$(nproc)
-configs=${SINDHIKIT_CONFIGS:-native native-asan fuzz win64 win32}
+configs=${SINDHIKIT_CONFIGS:-native native-asan fuzz win64 win32 release}
 configure() {  # name, extra cmake args...
   local name=$1; shift
   case " $configs " in *" $name "*) ;; *) return 0;; esac
@@ -42,6 +44,8 @@ configure fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSINDHIKIT_FUZZ=ON -DSINDHIKIT
   "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure release -DSINDHIKIT_RELEASE=ON -DSINDHIKIT_TEST_PREFIX=release. \
+  -DSINDHIKIT_NATIVE_BUILD="$build/native" -DSINDHIKIT_WIN32_BUILD="$build/win32" -DSINDHIKIT_WIN64_BUILD="$build/win64"
 
 for name in $configs; do
   echo "build: $name"

@@ -12,6 +12,7 @@ packages=(
   dictd dict dict-wn hyperfine
   fonts-noto-core fonts-sil-lateef fonts-dejavu-core imagemagick
   dpkg-dev tcl clang-14 libclang-rt-14-dev python3
+  nsis lintian help2man fakeroot p7zip-full
 )
 
 missing=()

@@ -16,6 +16,7 @@ subdirs("native")
 subdirs("native-asan")
 subdirs("fuzz")
 subdirs("win64")
+subdirs("release")
 add_test(win32.images_are_i686 "$here/scripts/check-i686.sh" "$build/win32" "$build/win64")
 CTEST
 

@@ -169,6 +169,8 @@ if [ "$world" = native ]; then  # Windows hands the program UTF-16, never bytes
   check "argument not UTF-8" 2 "" "not valid UTF-8" -- en $'\xff'
 fi
 check "--help" 0 "~usage: sindhikit" "" -- --help
+check "--version" 0 "~sindhikit " "" -- --version
+check "--version with a command" 0 "~sindhikit " "" -- en --version apple
 
 # Broken stores: exit 2, a message naming the store, nothing on standard output.
 for bad in missing empty text truncated folder; do

@@ -18,7 +18,9 @@ std::filesystem::path ResolveStorePath(const StoreSearch& search) {
 
     const std::filesystem::path fileName(StoreFileName);
     const std::filesystem::path buildTree = search.executableDir / ".." / "data" / fileName;
-    std::vector<std::filesystem::path> candidates = {search.executableDir / fileName, buildTree};
+    // An installed package keeps its store in share/sindhikit beside bin/ (/usr/share/sindhikit).
+    const std::filesystem::path installed = search.executableDir / ".." / "share" / "sindhikit" / fileName;
+    std::vector<std::filesystem::path> candidates = {search.executableDir / fileName, installed, buildTree};
     if (search.windowsFolder && !search.windowsFolder->empty())
         candidates.emplace_back(StorePathInWindowsFolder(*search.windowsFolder));
     for (const auto& candidate : candidates) {

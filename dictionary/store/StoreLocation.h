@@ -29,8 +29,10 @@ struct StoreSearch {
 };
 
 // The command line's store: --store when given; else $SINDHIKIT_STORE; else the first of
-// these that exists: directodb.dll beside the program (an installed kit), ../data/directodb.dll
-// from the program (the build tree, where the build makes the default store), and on Windows
+// these that exists: directodb.dll beside the program (a kit unpacked in one folder),
+// ../share/sindhikit/directodb.dll from the program (the installed package: /usr/bin/sindhikit
+// finds /usr/share/sindhikit), ../data/directodb.dll from the program (the build tree, where
+// the build makes the default store), and on Windows
 // the program's own place in the Windows folder. When none exists, the build tree's path, so
 // the error names the store the build would have made.
 std::filesystem::path ResolveStorePath(const StoreSearch& search);

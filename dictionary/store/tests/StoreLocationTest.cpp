@@ -19,8 +19,9 @@ TEST(StoreLocation, TheProgramsStoreIsInTheWindowsFolder) {
               u"Persist Security Info=False");
 }
 
-// The command line's order: --store, $SINDHIKIT_STORE, beside the program, the build tree's
-// default store, the Windows folder; with none there, the build tree's path.
+// The command line's order: --store, $SINDHIKIT_STORE, beside the program, the installed
+// package's share/sindhikit, the build tree's default store, the Windows folder; with none
+// there, the build tree's path.
 TEST(StoreLocation, TheCommandLineLooksInItsOrder) {
     TempFolder folder;
     const auto program = folder / "bin";
@@ -42,6 +43,9 @@ TEST(StoreLocation, TheCommandLineLooksInItsOrder) {
 #endif
     folder.Write("data/directodb.dll", "x");
     EXPECT_EQ(ResolveStorePath(search), buildTree);
+    std::filesystem::create_directories(folder / "share" / "sindhikit");
+    folder.Write("share/sindhikit/directodb.dll", "x");
+    EXPECT_EQ(ResolveStorePath(search), (folder / "share" / "sindhikit" / "directodb.dll").lexically_normal());
     folder.Write("bin/directodb.dll", "x");
     EXPECT_EQ(ResolveStorePath(search), (program / "directodb.dll").lexically_normal());
     search.storeVariable = u"from-variable.dll";
