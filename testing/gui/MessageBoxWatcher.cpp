@@ -1,5 +1,8 @@
 #include "gui/MessageBoxWatcher.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "gui/MessagePump.h"
 #include "gui/Pixels.h"
 #include "gui/WindowFinder.h"
@@ -96,7 +99,12 @@ BoxIcon IconByPixels(HWND iconStatic) {
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(int answer, DWORD processId)
-    : answer_(answer), processId_(processId ? processId : GetCurrentProcessId()), thread_([this] { Run(); }) {}
+    : MessageBoxWatcher(std::vector<int>{answer}, processId) {}
+
+MessageBoxWatcher::MessageBoxWatcher(std::vector<int> answers, DWORD processId)
+    : answers_(answers.empty() ? std::vector<int>{IDOK} : std::move(answers)),
+      processId_(processId ? processId : GetCurrentProcessId()),
+      thread_([this] { Run(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop_ = true;
@@ -138,20 +146,24 @@ void MessageBoxWatcher::Inspect(HWND box) {
         if (IsMessageText(child)) {
             record.text = TextOf(child);
         } else if (cls == L"Static" && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            // A box without an icon keeps an empty icon control (which its text may cover).
             // Icon handles are the process's own: another process's icon is told by its pixels.
-            record.icon = processId_ == GetCurrentProcessId()
-                              ? IconOf(reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)))
-                              : IconByPixels(child);
+            const auto icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+            record.icon = !icon                                 ? BoxIcon::None
+                          : processId_ == GetCurrentProcessId() ? IconOf(icon)
+                                                                : IconByPixels(child);
         } else if (cls == L"Button" && IsWindowVisible(child)) {
             record.buttons.push_back(TextOf(child));
         }
     }
+    int answer = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         seen_.insert(box);
+        answer = answers_[std::min(boxes_.size(), answers_.size() - 1)];
         boxes_.push_back(record);
     }
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer_, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer_)));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
 }
 
 }  // namespace sindhikit::guitest

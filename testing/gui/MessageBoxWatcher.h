@@ -30,6 +30,8 @@ class MessageBoxWatcher {
     // `answer` is the command the watcher sends (IDOK presses OK); `processId` the process
     // whose boxes it watches (0: this one).
     explicit MessageBoxWatcher(int answer = IDOK, DWORD processId = 0);
+    // The n-th box gets the n-th answer; boxes after the last answer get the last one.
+    MessageBoxWatcher(std::vector<int> answers, DWORD processId);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -42,7 +44,7 @@ class MessageBoxWatcher {
     void Run();
     void Inspect(HWND box);
 
-    const int answer_;
+    const std::vector<int> answers_;
     const DWORD processId_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
