@@ -31,6 +31,56 @@ ComboBox::ComboBox(HWND hwnd, bool rightToLeft) : Control(hwnd, rightToLeft) {
     edit_ = info.hwndItem;
     Register(edit_);
     SubclassWindow(edit_, EditProc);
+    SubclassWindow(hwnd, BoxProc);
+}
+
+LRESULT CALLBACK ComboBox::BoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = dynamic_cast<ComboBox*>(ControlOf(hwnd));
+    if (!self) return CallPrevious(hwnd, message, wParam, lParam);
+    switch (message) {
+        case WM_WINDOWPOSCHANGING: {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (!self->sizing_ && !(pos->flags & SWP_NOSIZE)) self->heightAsked_ = pos->cy;
+            break;
+        }
+        case WM_SIZE: {
+            LRESULT result = 0;
+            {
+                Busy sizing(self->sizing_);  // the box fits its height to its font here
+                result = CallPrevious(hwnd, message, wParam, lParam);
+            }
+            if (!self->sizing_) self->FitHeight();
+            return result;
+        }
+    }
+    return CallPrevious(hwnd, message, wParam, lParam);
+}
+
+void ComboBox::FitHeight() {
+    if (heightAsked_ <= 0) return;
+    Busy sizing(sizing_);
+    const auto boxHeight = [this] {
+        RECT box{};
+        GetWindowRect(Hwnd(), &box);
+        return static_cast<int>(box.bottom - box.top);
+    };
+    // The box is its field's item height plus a frame; the field may add to the height it
+    // is given, so a second round takes off what the first one overshot.
+    int item = static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int round = 0; round < 2; ++round) {
+        const int error = boxHeight() - heightAsked_;
+        if (error == 0 || item - error < 1) return;
+        item -= error;
+        SendMessageW(Hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+    }
+}
+
+void ComboBox::FontChanged() {
+    {
+        Busy sizing(sizing_);  // a new font makes the box as high as its font needs
+        Control::FontChanged();
+    }
+    FitHeight();
 }
 
 std::wstring ComboBox::Text() const {

@@ -40,9 +40,16 @@ class ComboBox : public Control {
     HWND Edit() const { return edit_; }
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
+ protected:
+    void FontChanged() override;
+
  private:
     ComboBox(HWND hwnd, bool rightToLeft);
     static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM);
+    // The box keeps the height it was given, as a Forms box does: a Win32 combo box sizes
+    // itself to its font, so its selection field is made as high as the height asked for.
+    static LRESULT CALLBACK BoxProc(HWND, UINT, WPARAM, LPARAM);
+    void FitHeight();
     LRESULT OnChar(HWND edit, WPARAM wParam, LPARAM lParam);
     void CompleteTypedText();
     int FindExact(const std::wstring& text);
@@ -55,7 +62,9 @@ class ComboBox : public Control {
     int listIndex_ = -1;
     std::wstring reportedText_;
     int reportedIndex_ = -1;
-    int busy_ = 0;  // inside our own edits: the combo box's notifications are ours
+    int busy_ = 0;         // inside our own edits: the combo box's notifications are ours
+    int heightAsked_ = 0;  // pixels; 0 until a height is given
+    int sizing_ = 0;       // inside the box's own resizing: not a height asked for
 };
 
 }  // namespace dictionary::controls

@@ -29,7 +29,8 @@ bool LookupWindow::CreateIn(HWND mdiClient, const LookupWindowLook& look) {
         wc.lpszClassName = look.className;
         if (!RegisterClassW(&wc)) return false;
     }
-    RECT outer{0, 0, controls::TwipsToPixelsX(look.designWidth), controls::TwipsToPixelsY(look.designHeight)};
+    RECT outer{0, 0, controls::TwipsToPixelsX(look.designInner.width),
+               controls::TwipsToPixelsY(look.designInner.height)};
     const DWORD style = WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VISIBLE;
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_MDICHILD);
     CreateArgs args{this};
@@ -41,12 +42,6 @@ bool LookupWindow::CreateIn(HWND mdiClient, const LookupWindowLook& look) {
     // the frame's caption.
     SendMessageW(mdiClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hwnd_), 0);
     return true;
-}
-
-void LookupWindow::PlaceAtDesign(const std::vector<Placement>& placements) {
-    for (const Placement& p : placements) {
-        if (p.control) p.control->Move(p.design);
-    }
 }
 
 LRESULT CALLBACK LookupWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,9 +7,9 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "Control.h"
+#include "layout/LookupWindowDesign.h"
 
 namespace dictionary {
 
@@ -17,7 +17,7 @@ struct LookupWindowLook {
     const wchar_t* className;
     const wchar_t* caption;
     COLORREF background;
-    float designWidth, designHeight;  // inner size in twips when restored
+    sindhikit::layout::DesignSize designInner;  // inner size in twips when restored
 };
 
 class LookupWindow {
@@ -36,17 +36,11 @@ class LookupWindow {
     bool CreateIn(HWND mdiClient, const LookupWindowLook& look);
     // Builds the controls.
     virtual void Load() = 0;
-    // The window's inner size changed: the one place where the controls are laid out.
+    // The window's inner size changed: the one place where the controls are laid out (also
+    // once right after Load).
     virtual void Resize() = 0;
     // The control that takes the focus when the window is first activated.
     virtual HWND FirstFocus() const = 0;
-
-    // Places each control at its design place and size (twips).
-    struct Placement {
-        controls::Control* control;
-        controls::TwipsRect design;
-    };
-    static void PlaceAtDesign(const std::vector<Placement>& placements);
 
  private:
     static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);

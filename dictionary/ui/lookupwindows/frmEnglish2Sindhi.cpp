@@ -2,6 +2,7 @@
 
 #include "ControlIds.h"
 #include "EnglishToSindhi.h"
+#include "LookupWindowLayout.h"
 #include "WideText.h"
 #include "layout/LookupBanner.h"
 #include "win/Pictures.h"
@@ -9,6 +10,7 @@
 namespace dictionary {
 
 using namespace controls;
+using Name = sindhikit::layout::English2SindhiControl;
 
 namespace {
 
@@ -21,7 +23,8 @@ constexpr float kWindowFontSize = 8.25f;
 
 std::unique_ptr<frmEnglish2Sindhi> frmEnglish2Sindhi::Create(HWND mdiClient) {
     std::unique_ptr<frmEnglish2Sindhi> window(new frmEnglish2Sindhi());
-    if (!window->CreateIn(mdiClient, {L"frmEnglish2Sindhi", L"English To Sindhi", kBackground, 8880, 7680}))
+    if (!window->CreateIn(mdiClient, {L"frmEnglish2Sindhi", L"English To Sindhi", kBackground,
+                                      sindhikit::layout::kEnglish2SindhiInnerSize}))
         return nullptr;
     return window;
 }
@@ -51,6 +54,8 @@ void frmEnglish2Sindhi::Load() {
     WordList->SetFont(kWindowFont, kWindowFontSize, true);
     WordBox = ComboBox::Create(w, ids::WordBox, false);
     WordBox->SetFont(kWindowFont, kWindowFontSize, true);
+    layout_ =
+        LayOutAtDesign<Name>(w, sindhikit::layout::kEnglish2SindhiDesign, [this](Name c) { return ControlOf(c); });
 
     lvButtons_H1->Click = [this] { LookUpWordBox(); };
     WordBox->Change = [this] {
@@ -75,20 +80,35 @@ void frmEnglish2Sindhi::LookUpWordBox() {
     }
 }
 
-// Until the resize sequence is wired here, every control keeps its design place and size.
 void frmEnglish2Sindhi::Resize() {
-    PlaceAtDesign({
-        {lvButtons_H1.get(), {2880, 1680, 615, 375}},
-        {Picture1.get(), {120, 0, 10950, 1605}},
-        {Label5.get(), {9000, 7440, 1575, 255}},
-        {Label4.get(), {0, 7440, 10935, 255}},
-        {SindhiMeanings.get(), {3525, 1920, 7335, 3015}},
-        {EnglishMeaning.get(), {3525, 5160, 7335, 2200}},
-        {Label2.get(), {3525, 4920, 7335, 255}},
-        {Label1.get(), {3600, 1680, 7335, 255}},
-        {WordList.get(), {120, 2070, 3375, 5325}},
-        {WordBox.get(), {120, 1680, 2655, 375}},
-    });
+    if (layout_)
+        sindhikit::layout::ResizeEnglish2Sindhi(*layout_, sindhikit::layout::InnerAreaOf(Hwnd(), layout_->Scale()));
+}
+
+Control* frmEnglish2Sindhi::ControlOf(Name control) const {
+    switch (control) {
+        case Name::lvButtons_H1:
+            return lvButtons_H1.get();
+        case Name::Picture1:
+            return Picture1.get();
+        case Name::Label5:
+            return Label5.get();
+        case Name::Label4:
+            return Label4.get();
+        case Name::SindhiMeanings:
+            return SindhiMeanings.get();
+        case Name::EnglishMeaning:
+            return EnglishMeaning.get();
+        case Name::Label2:
+            return Label2.get();
+        case Name::Label1:
+            return Label1.get();
+        case Name::WordList:
+            return WordList.get();
+        case Name::WordBox:
+            return WordBox.get();
+    }
+    return nullptr;
 }
 
 HWND frmEnglish2Sindhi::FirstFocus() const {

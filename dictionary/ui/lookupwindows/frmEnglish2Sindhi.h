@@ -10,6 +10,8 @@
 #include "LookupWindow.h"
 #include "Picture.h"
 #include "TextBox.h"
+#include "layout/LookupWindowDesign.h"
+#include "layout/win/ChildWindowGeometry.h"
 #include "lvButtons_H.h"
 
 namespace dictionary {
@@ -36,6 +38,9 @@ class frmEnglish2Sindhi : public LookupWindow {
     HWND FirstFocus() const override;
     // A lookup of the box's text; a failing one is skipped and never ends the program.
     void LookUpWordBox();
+    controls::Control* ControlOf(sindhikit::layout::English2SindhiControl control) const;
+
+    std::unique_ptr<sindhikit::layout::ChildWindowGeometry<sindhikit::layout::English2SindhiControl>> layout_;
 };
 
 }  // namespace dictionary

@@ -1,6 +1,7 @@
 #include "frmSindhiToEnglish.h"
 
 #include "ControlIds.h"
+#include "LookupWindowLayout.h"
 #include "SindhiToEnglish.h"
 #include "WideText.h"
 #include "layout/LookupBanner.h"
@@ -10,6 +11,7 @@
 namespace dictionary {
 
 using namespace controls;
+using Name = sindhikit::layout::SindhiToEnglishControl;
 
 namespace {
 
@@ -24,7 +26,8 @@ constexpr wchar_t kGoCaption[] = L"\u06B3\u0648\u0644";
 
 std::unique_ptr<frmSindhiToEnglish> frmSindhiToEnglish::Create(HWND mdiClient, SindhiWindowServices services) {
     std::unique_ptr<frmSindhiToEnglish> window(new frmSindhiToEnglish(std::move(services)));
-    if (!window->CreateIn(mdiClient, {L"frmSindhiToEnglish", L"Sindhi To English", kBackground, 11850, 9180}))
+    if (!window->CreateIn(mdiClient, {L"frmSindhiToEnglish", L"Sindhi To English", kBackground,
+                                      sindhikit::layout::kSindhiToEnglishInnerSize}))
         return nullptr;
     return window;
 }
@@ -57,6 +60,8 @@ void frmSindhiToEnglish::Load() {
     Label4->SetFont(L"MS Sans Serif", 8.25f, false);
     EnglishMeaningsList = ListBox::Create(w, ids::EnglishMeaningsList, ListLook::OptionMarks);
     EnglishMeaningsList->SetFont(L"Arial", 9.75f, false);
+    layout_ =
+        LayOutAtDesign<Name>(w, sindhikit::layout::kSindhiToEnglishDesign, [this](Name c) { return ControlOf(c); });
     ConnectEvents();
 
     // The window's load event.
@@ -130,20 +135,35 @@ void frmSindhiToEnglish::ConnectEvents() {
     EnglishMeaningsList->KeyPress = [showDefinitions](int&) { showDefinitions(); };
 }
 
-// Until the resize sequence is wired here, every control keeps its design place and size.
 void frmSindhiToEnglish::Resize() {
-    PlaceAtDesign({
-        {Picture1.get(), {0, 0, 10950, 1605}},
-        {Label5.get(), {7200, 8880, 705, 285}},
-        {lblgo.get(), {7440, 1920, 615, 495}},
-        {Label1.get(), {0, 1920, 7335, 255}},
-        {WordList.get(), {7560, 2520, 4335, 6375}},
-        {WordBox.get(), {8040, 1920, 3735, 495}},
-        {EnglishMeaning.get(), {0, 4920, 7335, 3975}},
-        {Label2.get(), {0, 4680, 7335, 255}},
-        {Label4.get(), {0, 8880, 11775, 255}},
-        {EnglishMeaningsList.get(), {0, 2160, 7335, 2535}},
-    });
+    if (layout_)
+        sindhikit::layout::ResizeSindhiToEnglish(*layout_, sindhikit::layout::InnerAreaOf(Hwnd(), layout_->Scale()));
+}
+
+Control* frmSindhiToEnglish::ControlOf(Name control) const {
+    switch (control) {
+        case Name::Picture1:
+            return Picture1.get();
+        case Name::Label5:
+            return Label5.get();
+        case Name::lblgo:
+            return lblgo.get();
+        case Name::Label1:
+            return Label1.get();
+        case Name::WordList:
+            return WordList.get();
+        case Name::WordBox:
+            return WordBox.get();
+        case Name::EnglishMeaning:
+            return EnglishMeaning.get();
+        case Name::Label2:
+            return Label2.get();
+        case Name::Label4:
+            return Label4.get();
+        case Name::EnglishMeaningsList:
+            return EnglishMeaningsList.get();
+    }
+    return nullptr;
 }
 
 HWND frmSindhiToEnglish::FirstFocus() const {

@@ -12,6 +12,8 @@
 #include "LookupWindow.h"
 #include "Picture.h"
 #include "TextBox.h"
+#include "layout/LookupWindowDesign.h"
+#include "layout/win/ChildWindowGeometry.h"
 
 namespace dictionary {
 
@@ -48,8 +50,10 @@ class frmSindhiToEnglish : public LookupWindow {
     // LookUpSindhi of a fresh copy of a text; its failure is skipped.
     void LookUp(const std::wstring& text);
     void TypeSindhi(int& keyAscii);
+    controls::Control* ControlOf(sindhikit::layout::SindhiToEnglishControl control) const;
 
     SindhiWindowServices services_;
+    std::unique_ptr<sindhikit::layout::ChildWindowGeometry<sindhikit::layout::SindhiToEnglishControl>> layout_;
 };
 
 }  // namespace dictionary

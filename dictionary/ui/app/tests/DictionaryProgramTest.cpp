@@ -9,14 +9,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "ControlIds.h"
-#include "builder/StoreBuilder.h"
+#include "DictionaryUnderTest.h"
 #include "gui/MessageBoxWatcher.h"
 #include "gui/ProgramUnderTest.h"
 #include "gui/Screenshot.h"
@@ -26,7 +25,7 @@
 
 using namespace sindhikit::guitest;
 namespace ids = dictionary::ids;
-namespace fs = std::filesystem;
+using namespace dictionarytest;
 
 namespace {
 
@@ -49,14 +48,6 @@ const std::vector<std::wstring> kAppleMeanings = {kSa,
 const std::wstring kAppleDefinition1 = L"fruit with red or green skin";
 const std::wstring kAppleDefinition2 = L"the tree that bears apples";
 
-std::string Utf8(const std::wstring& text) {
-    const int n =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
 std::wstring SmallStoreSource() {
     std::wstring s = L"en\tapple\n";
     for (const auto& m : kAppleMeanings) s += L"sd\tapple\t" + m + L"\n";
@@ -78,45 +69,6 @@ std::vector<std::wstring> SmallStoreSindhiHeadwords() {
     return {words.begin(), words.end()};
 }
 
-fs::path WorkFolder() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    fs::path folder = fs::path(temp) / L"dictionary_program_tests";
-    fs::create_directories(folder);
-    return folder;
-}
-
-// Where the program looks: directodb.dll in the Windows folder.
-fs::path InstalledStore() {
-    wchar_t folder[MAX_PATH] = {};
-    GetWindowsDirectoryW(folder, MAX_PATH);
-    return fs::path(folder) / L"directodb.dll";
-}
-
-void Exec(sqlite3* db, const char* sql) {
-    char* error = nullptr;
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "");
-}
-
-// Builds a store from `source` with the builder, lets `tweak` change it with SQLite (for
-// what the builder cannot make), and installs it where the program finds it.
-void InstallStore(const std::wstring& source, const std::function<void(sqlite3*)>& tweak = {}) {
-    const fs::path tsv = WorkFolder() / L"store.tsv";
-    const fs::path built = WorkFolder() / L"store.dll";
-    {
-        std::ofstream out(tsv, std::ios::binary);
-        out << Utf8(source);
-    }
-    sindhikit::storebuild::BuildStore({tsv}, built);
-    if (tweak) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(built.string().c_str(), &db), SQLITE_OK);
-        tweak(db);
-        sqlite3_close(db);
-    }
-    ASSERT_TRUE(CopyFileW(built.c_str(), InstalledStore().c_str(), FALSE)) << GetLastError();
-}
-
 std::wstring Numbered(const std::vector<std::wstring>& lines, const std::wstring& gap) {
     std::wstring text;
     for (size_t i = 0; i < lines.size(); ++i) text += std::to_wstring(i + 1) + gap + lines[i] + L"\r\n";
@@ -129,46 +81,6 @@ const std::wstring kSeven(7, L' ');
 std::wstring AppleDefinitionLines() {
     return Numbered({L"noun  :   " + kAppleDefinition1, L"noun  :   " + kAppleDefinition2}, kSeven);
 }
-
-// One run of the program with its windows found.
-class Dictionary {
- public:
-    Dictionary() : program_(DICTIONARY_EXE), boxes_(IDOK, program_.ProcessId()) {}
-
-    ProgramUnderTest& Program() { return program_; }
-    const MessageBoxWatcher& Boxes() const { return boxes_; }
-
-    // Waits for the end of start-up: the splash gone, the English window in front and
-    // maximised, and `sindhiCount` Sindhi headwords loaded (-1: do not wait for them).
-    bool WaitForStartUp(int sindhiCount) {
-        const bool up = WaitUntil([&] {
-            frame = program_.TopWindow(L"frmMain");
-            if (!frame || !program_.TopWindows(L"frmSplash").empty()) return false;
-            client = FindWindowExW(frame, nullptr, L"MDIClient", nullptr);
-            english = FindWindowExW(client, nullptr, L"frmEnglish2Sindhi", nullptr);
-            sindhi = FindWindowExW(client, nullptr, L"frmSindhiToEnglish", nullptr);
-            return english && sindhi && Active() == english && IsZoomed(english);
-        });
-        if (!up || sindhiCount < 0) return up;
-        return WaitUntil([&] { return ListItems(Control(sindhi, ids::WordList)).size() == size_t(sindhiCount); });
-    }
-
-    HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); }
-    static HWND Control(HWND window, int id) { return GetDlgItem(window, id); }
-    HWND Focused() const {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        GetGUIThreadInfo(GetWindowThreadProcessId(frame, nullptr), &info);
-        return info.hwndFocus;
-    }
-    void Screenshot(const std::wstring& name) const { EXPECT_TRUE(SaveProgramScreenshot(frame, name)); }
-
-    HWND frame = nullptr, client = nullptr, english = nullptr, sindhi = nullptr;
-
- private:
-    ProgramUnderTest program_;
-    MessageBoxWatcher boxes_;
-};
 
 // Waits until the window's text is `expected`; on a time-out the failure shows both.
 void ExpectTextBecomes(HWND hwnd, const std::wstring& expected, const char* what) {

@@ -15,6 +15,7 @@
 #include "gui/Screenshot.h"
 #include "layout/ResizeLookupWindows.h"
 #include "layout/win/ChildWindowGeometry.h"
+#include "layout/tests/WorkedExamples.h"
 
 namespace sindhikit::layout {
 namespace {
@@ -95,13 +96,6 @@ const wchar_t* ClassFor(const char* name, DWORD& style) {
     return L"STATIC";
 }
 
-template <class Control>
-struct Expected {
-    Control control;
-    Dimension dimension;
-    float twips;
-};
-
 class ChildWindowLayoutTest : public testing::Test {
  protected:
     static void SetUpTestSuite() { SetProcessDPIAware(); }
@@ -116,8 +110,8 @@ class ChildWindowLayoutTest : public testing::Test {
 
     template <class Control, std::size_t N>
     void Check(const wchar_t* caption, const std::array<DesignBox<Control>, N>& design,
-               void (*resize)(ControlGeometry<Control>&, InnerArea), float innerWidth, float innerHeight,
-               std::initializer_list<Expected<Control>> expected) {
+               void (*resize)(ControlGeometry<Control>&, InnerArea), InnerArea inner,
+               const std::vector<Expected<Control>>& expected) {
         TestWindow window(caption);
         ASSERT_NE(window.hwnd, nullptr);
         ChildWindowGeometry<Control> controls(window.hwnd, scale_, N);
@@ -132,7 +126,7 @@ class ChildWindowLayoutTest : public testing::Test {
         PlaceAtDesign(controls, design);
         window.onSize = [&] { resize(controls, InnerAreaOf(window.hwnd, scale_)); };
         ShowWindow(window.hwnd, SW_SHOWNORMAL);
-        window.SetInnerSize(scale_.PixelsX(innerWidth), scale_.PixelsY(innerHeight));
+        window.SetInnerSize(scale_.PixelsX(inner.width), scale_.PixelsY(inner.height));
         guitest::PumpFor(100);
 
         const auto check = [&](const Expected<Control>& e) {
@@ -179,68 +173,13 @@ class ChildWindowLayoutTest : public testing::Test {
 };
 
 TEST_F(ChildWindowLayoutTest, English2SindhiAtTheWorkedExample) {
-    using enum English2SindhiControl;
-    Check<English2SindhiControl>(
-        L"English To Sindhi", kEnglish2SindhiDesign, &ResizeEnglish2Sindhi, 11000, 8035,
-        {
-            {Picture1, T, 0},          {Picture1, L, 0},          {Picture1, W, 11000},      {WordBox, T, 1655},
-            {lvButtons_H1, T, 1655},   {WordList, T, 2105},       {WordList, H, 5600},       {Label4, T, 7705},
-            {Label4, W, 10650},        {Label4, L, 120},          {Label5, T, 7705},         {Label5, L, 9195},
-            {Label1, T, 1655},         {Label1, W, 7125},         {Label1, L, 3595},         {SindhiMeanings, H, 2800},
-            {SindhiMeanings, T, 1910}, {SindhiMeanings, L, 3595}, {SindhiMeanings, W, 7125}, {Label2, L, 3595},
-            {Label2, W, 7125},         {Label2, T, 4710},         {EnglishMeaning, T, 4965}, {EnglishMeaning, L, 3595},
-            {EnglishMeaning, W, 7125}, {EnglishMeaning, H, 2800}, {WordBox, L, 120},         {WordBox, W, 2655},
-            {lvButtons_H1, L, 2880},   {lvButtons_H1, W, 615},    {WordList, L, 120},        {WordList, W, 3375},
-            {Label5, W, 1575},         {Picture1, H, 1605},       {WordBox, H, 375},         {lvButtons_H1, H, 375},
-            {Label1, H, 255},          {Label2, H, 255},          {Label4, H, 255},          {Label5, H, 255},
-        });
+    Check<English2SindhiControl>(L"English To Sindhi", kEnglish2SindhiDesign, &ResizeEnglish2Sindhi,
+                                 kEnglish2SindhiExampleArea, English2SindhiExample());
 }
 
 TEST_F(ChildWindowLayoutTest, SindhiToEnglishAtTheWorkedExample) {
-    using enum SindhiToEnglishControl;
-    Check<SindhiToEnglishControl>(L"Sindhi To English", kSindhiToEnglishDesign, &ResizeSindhiToEnglish, 12000, 9000,
-                                  {
-                                      {Picture1, L, 0},
-                                      {Picture1, T, 0},
-                                      {Picture1, W, 12000},
-                                      {WordList, H, 6700},
-                                      {EnglishMeaningsList, H, 3350},
-                                      {EnglishMeaning, H, 3095},
-                                      {Label1, L, 0},
-                                      {Label1, T, 1655},
-                                      {Label1, W, 7465},
-                                      {EnglishMeaningsList, L, 0},
-                                      {EnglishMeaningsList, T, 1910},
-                                      {EnglishMeaningsList, W, 7465},
-                                      {Label2, T, 5260},
-                                      {Label2, L, 0},
-                                      {Label2, W, 7465},
-                                      {EnglishMeaning, T, 5515},
-                                      {EnglishMeaning, L, 0},
-                                      {EnglishMeaning, W, 7465},
-                                      {lblgo, L, 7565},
-                                      {lblgo, T, 1655},
-                                      {WordBox, L, 8180},
-                                      {WordBox, T, 1655},
-                                      {WordList, L, 7565},
-                                      {WordList, T, 2200},
-                                      {Label4, T, 8610},
-                                      {Label4, W, 7465},
-                                      {Label4, L, 0},
-                                      {Label5, L, 0},
-                                      {Label5, T, 8610},
-                                      {lblgo, W, 615},
-                                      {WordBox, W, 3735},
-                                      {WordList, W, 4335},
-                                      {Label5, W, 705},
-                                      {Picture1, H, 1605},
-                                      {lblgo, H, 495},
-                                      {WordBox, H, 495},
-                                      {Label1, H, 255},
-                                      {Label2, H, 255},
-                                      {Label4, H, 255},
-                                      {Label5, H, 285},
-                                  });
+    Check<SindhiToEnglishControl>(L"Sindhi To English", kSindhiToEnglishDesign, &ResizeSindhiToEnglish,
+                                  kSindhiToEnglishExampleArea, SindhiToEnglishExample());
 }
 
 TEST(PixelScale, HalfPixelsGoToTheEvenNeighbour) {
