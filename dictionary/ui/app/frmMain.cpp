@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <string>
 
 #include "APICalls.h"
@@ -40,6 +41,16 @@ LRESULT CALLBACK ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+// The font steps never end the program: a failure the font rules do not handle themselves
+// ends the step, and the program goes on.
+template <class Step>
+void SkipFailure(Step step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
 }  // namespace
 
 frmMain* frmMain::Create(HINSTANCE instance) {
@@ -62,6 +73,16 @@ frmMain* frmMain::Create(HINSTANCE instance) {
     main->hwnd_ =
         CreateWindowExW(0, kClassName, L"Dictionary", style, left, top, width, height, nullptr, menu, instance, main);
     if (!main->hwnd_) return nullptr;
+
+    main->fontControls_ = std::make_unique<LookupWindowFonts>([main] { return main->EnsureSindhiWindow(); },
+                                                              [main] { return main->EnsureEnglishWindow(); });
+    main->fonts_ = std::make_unique<sindhikit::settings::FontSettings>(*main->fontControls_, ProgramRegistry());
+    main->fontDialog_ = std::make_unique<sindhikit::settings::ChooseFontDialog>(main->hwnd_);
+    main->prompt_ = std::make_unique<MessageBoxPrompt>(main->hwnd_);
+    main->fontMenu_ =
+        std::make_unique<sindhikit::settings::FontMenu>(*main->fonts_, *main->fontDialog_, *main->prompt_);
+    main->typingMarks_ = std::make_unique<MenuTypingMarks>(main->hwnd_);
+    sindhikit::settings::StartTypingModeMarks(*main->typingMarks_);
     return main;
 }
 
@@ -69,24 +90,26 @@ bool frmMain::XpTypingMode() const {
     return (GetMenuState(GetMenu(hwnd_), ID_mnuWindowXP, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-frmEnglish2Sindhi& frmMain::EnsureEnglishWindow() {
+frmEnglish2Sindhi* frmMain::EnsureEnglishWindow() {
     if (!english_) {
         english_ = frmEnglish2Sindhi::Create(client_);
-        english_->Closed = [this] { english_.reset(); };
+        if (english_) english_->Closed = [this] { english_.reset(); };
     }
-    return *english_;
+    return english_.get();
 }
 
-frmSindhiToEnglish& frmMain::EnsureSindhiWindow() {
+frmSindhiToEnglish* frmMain::EnsureSindhiWindow() {
     if (!sindhi_) {
         sindhi_ = frmSindhiToEnglish::Create(client_, {[this] { return XpTypingMode(); }, DoEvents});
-        sindhi_->Closed = [this] { sindhi_.reset(); };
+        if (sindhi_) sindhi_->Closed = [this] { sindhi_.reset(); };
     }
-    return *sindhi_;
+    return sindhi_.get();
 }
 
 void frmMain::mnuEnglishToSindhi_Click() {
-    HWND window = EnsureEnglishWindow().Hwnd();
+    frmEnglish2Sindhi* english = EnsureEnglishWindow();
+    if (!english) return;
+    HWND window = english->Hwnd();
     ShowWindow(window, SW_SHOW);
     SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
     SetFocus(window);
@@ -94,14 +117,15 @@ void frmMain::mnuEnglishToSindhi_Click() {
 }
 
 void frmMain::mnuSindhiToEnglish_Click() {
-    HWND window = EnsureSindhiWindow().Hwnd();
+    frmSindhiToEnglish* sindhi = EnsureSindhiWindow();
+    if (!sindhi) return;
+    HWND window = sindhi->Hwnd();
     ShowWindow(window, SW_SHOW);
     SendMessageW(client_, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
     SetFocus(window);
 }
 
 void frmMain::Command(int id) {
-    HMENU menu = GetMenu(hwnd_);
     switch (id) {
         case ID_mnuEnglishToSindhi:
             mnuEnglishToSindhi_Click();
@@ -111,17 +135,26 @@ void frmMain::Command(int id) {
             break;
         case ID_mnuExit:
             ExitProcess(0);  // at once: no window closes one by one
-        // The typing mode: exactly one of the two is checked.
+        case ID_mnufontSet:
+            SkipFailure([this] { fontMenu_->ProblemInSindhiFont(); });
+            break;
+        case ID_mnuReset:
+            SkipFailure([this] { fontMenu_->ResetFonts(); });
+            break;
+        case ID_mnuLatifFont:
+            SkipFailure([this] { fontMenu_->SetSindhiFont(); });
+            break;
+        case ID_mnuEnglishFont:
+            SkipFailure([this] { fontMenu_->SetEnglishFont(); });
+            break;
         case ID_mnuWindow98:
-            CheckMenuItem(menu, ID_mnuWindowXP, MF_BYCOMMAND | MF_UNCHECKED);
-            CheckMenuItem(menu, ID_mnuWindow98, MF_BYCOMMAND | MF_CHECKED);
+            sindhikit::settings::ChooseWindows98(*typingMarks_);
             break;
         case ID_mnuWindowXP:
-            CheckMenuItem(menu, ID_mnuWindowXP, MF_BYCOMMAND | MF_CHECKED);
-            CheckMenuItem(menu, ID_mnuWindow98, MF_BYCOMMAND | MF_UNCHECKED);
+            sindhikit::settings::ChooseWindowsXP(*typingMarks_);
             break;
         default:
-            // The font commands and the Help menu's windows are not wired yet.
+            // The Help menu's windows are not wired yet.
             break;
     }
 }
@@ -130,12 +163,12 @@ int frmMain::Load() {
     ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
     UpdateWindow(hwnd_);
 
-    // The splash window's load step: the cipher key, then both lookup windows (the
-    // font restore creates them, the Sindhi one first).
+    // The splash window's load step: the cipher key, then the English and the Sindhi font
+    // from the registry. Applying them reaches both lookup windows and so creates them,
+    // the Sindhi one first.
     std::unique_ptr<frmSplash> splash = frmSplash::Show(hwnd_);
     sindhikit::SetCipherKey();
-    EnsureSindhiWindow();
-    EnsureEnglishWindow();
+    SkipFailure([this] { fonts_->RestoreFonts(); });
     DoEvents();
     DoEvents();
 

@@ -6,8 +6,12 @@
 
 #include <memory>
 
+#include "ProgramSettings.h"
 #include "frmEnglish2Sindhi.h"
 #include "frmSindhiToEnglish.h"
+#include "settings/FontMenu.h"
+#include "settings/GUI.h"
+#include "settings/win/ChooseFontDialog.h"
 
 namespace dictionary {
 
@@ -34,8 +38,9 @@ class frmMain {
     static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Command(int id);
-    frmEnglish2Sindhi& EnsureEnglishWindow();
-    frmSindhiToEnglish& EnsureSindhiWindow();
+    // The window, created when it does not exist (nullptr when it cannot be made).
+    frmEnglish2Sindhi* EnsureEnglishWindow();
+    frmSindhiToEnglish* EnsureSindhiWindow();
     void mnuEnglishToSindhi_Click();
     void mnuSindhiToEnglish_Click();
 
@@ -43,6 +48,14 @@ class frmMain {
     HWND client_ = nullptr;
     std::unique_ptr<frmEnglish2Sindhi> english_;
     std::unique_ptr<frmSindhiToEnglish> sindhi_;
+
+    // The Options menu: fonts (one font dialog for the run) and the typing-mode marks.
+    std::unique_ptr<LookupWindowFonts> fontControls_;
+    std::unique_ptr<sindhikit::settings::FontSettings> fonts_;
+    std::unique_ptr<sindhikit::settings::ChooseFontDialog> fontDialog_;
+    std::unique_ptr<MessageBoxPrompt> prompt_;
+    std::unique_ptr<sindhikit::settings::FontMenu> fontMenu_;
+    std::unique_ptr<MenuTypingMarks> typingMarks_;
 };
 
 }  // namespace dictionary

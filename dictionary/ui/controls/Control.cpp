@@ -40,6 +40,11 @@ Control::Control(HWND hwnd, bool showsSindhi) : hwnd_(hwnd), showsSindhi_(showsS
 
 Control::~Control() {
     Forget();
+    if (IsWindow(hwnd_)) {
+        GlobalDeleteAtom(static_cast<ATOM>(reinterpret_cast<UINT_PTR>(RemovePropW(hwnd_, kFontNameProperty))));
+        RemovePropW(hwnd_, kFontSizeProperty);
+        RemovePropW(hwnd_, kFontBoldProperty);
+    }
     if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
     if (font_) DeleteObject(font_);
 }
@@ -76,6 +81,18 @@ void Control::RebuildFont() {
     font_ = CreateControlFont(fontName_, fontSize_, fontBold_, showsSindhi_);
     FontChanged();
     if (old) DeleteObject(old);
+    PublishFont();
+}
+
+void Control::PublishFont() {
+    // An empty name has no atom: no property reads as "".
+    const ATOM name = fontName_.empty() ? 0 : GlobalAddAtomW(fontName_.c_str());
+    const auto old = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(hwnd_, kFontNameProperty)));
+    SetPropW(hwnd_, kFontNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(name)));
+    if (old) GlobalDeleteAtom(old);
+    const auto hundredths = static_cast<INT_PTR>(std::lround(fontSize_ * 100.0f));
+    SetPropW(hwnd_, kFontSizeProperty, reinterpret_cast<HANDLE>(hundredths));
+    SetPropW(hwnd_, kFontBoldProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(fontBold_ ? 1 : 0)));
 }
 
 void Control::FontChanged() {

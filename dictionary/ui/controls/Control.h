@@ -15,6 +15,13 @@ struct TwipsRect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
+// The font as set, published on the control's window for readers outside the process (the
+// tests drive the program as its own process): the name as a global atom, the size in
+// hundredths of a point, bold as 0 or 1.
+inline constexpr wchar_t kFontNameProperty[] = L"SindhiKit.FontName";
+inline constexpr wchar_t kFontSizeProperty[] = L"SindhiKit.FontSize";
+inline constexpr wchar_t kFontBoldProperty[] = L"SindhiKit.FontBold";
+
 // Twips to pixels at the screen's logical resolution.
 int TwipsToPixelsX(float twips);
 int TwipsToPixelsY(float twips);
@@ -59,6 +66,7 @@ class Control {
 
  private:
     void RebuildFont();
+    void PublishFont();
     void Forget();
 
     HWND hwnd_;
