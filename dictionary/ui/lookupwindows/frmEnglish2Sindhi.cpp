@@ -54,8 +54,17 @@ void frmEnglish2Sindhi::Load() {
     WordList->SetFont(kWindowFont, kWindowFontSize, true);
     WordBox = ComboBox::Create(w, ids::WordBox, false);
     WordBox->SetFont(kWindowFont, kWindowFontSize, true);
-    layout_ =
-        LayOutAtDesign<Name>(w, sindhikit::layout::kEnglish2SindhiDesign, [this](Name c) { return ControlOf(c); });
+    layout_ = LayOutAtDesign<Name>(w, sindhikit::layout::kEnglish2SindhiDesign,
+                                   {{Name::lvButtons_H1, lvButtons_H1.get()},
+                                    {Name::Picture1, Picture1.get()},
+                                    {Name::Label5, Label5.get()},
+                                    {Name::Label4, Label4.get()},
+                                    {Name::SindhiMeanings, SindhiMeanings.get()},
+                                    {Name::EnglishMeaning, EnglishMeaning.get()},
+                                    {Name::Label2, Label2.get()},
+                                    {Name::Label1, Label1.get()},
+                                    {Name::WordList, WordList.get()},
+                                    {Name::WordBox, WordBox.get()}});
 
     lvButtons_H1->Click = [this] { LookUpWordBox(); };
     WordBox->Change = [this] {
@@ -83,32 +92,6 @@ void frmEnglish2Sindhi::LookUpWordBox() {
 void frmEnglish2Sindhi::Resize() {
     if (layout_)
         sindhikit::layout::ResizeEnglish2Sindhi(*layout_, sindhikit::layout::InnerAreaOf(Hwnd(), layout_->Scale()));
-}
-
-Control* frmEnglish2Sindhi::ControlOf(Name control) const {
-    switch (control) {
-        case Name::lvButtons_H1:
-            return lvButtons_H1.get();
-        case Name::Picture1:
-            return Picture1.get();
-        case Name::Label5:
-            return Label5.get();
-        case Name::Label4:
-            return Label4.get();
-        case Name::SindhiMeanings:
-            return SindhiMeanings.get();
-        case Name::EnglishMeaning:
-            return EnglishMeaning.get();
-        case Name::Label2:
-            return Label2.get();
-        case Name::Label1:
-            return Label1.get();
-        case Name::WordList:
-            return WordList.get();
-        case Name::WordBox:
-            return WordBox.get();
-    }
-    return nullptr;
 }
 
 HWND frmEnglish2Sindhi::FirstFocus() const {

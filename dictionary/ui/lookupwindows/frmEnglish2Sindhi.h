@@ -38,7 +38,6 @@ class frmEnglish2Sindhi : public LookupWindow {
     HWND FirstFocus() const override;
     // A lookup of the box's text; a failing one is skipped and never ends the program.
     void LookUpWordBox();
-    controls::Control* ControlOf(sindhikit::layout::English2SindhiControl control) const;
 
     std::unique_ptr<sindhikit::layout::ChildWindowGeometry<sindhikit::layout::English2SindhiControl>> layout_;
 };

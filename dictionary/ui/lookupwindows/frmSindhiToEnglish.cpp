@@ -60,8 +60,17 @@ void frmSindhiToEnglish::Load() {
     Label4->SetFont(L"MS Sans Serif", 8.25f, false);
     EnglishMeaningsList = ListBox::Create(w, ids::EnglishMeaningsList, ListLook::OptionMarks);
     EnglishMeaningsList->SetFont(L"Arial", 9.75f, false);
-    layout_ =
-        LayOutAtDesign<Name>(w, sindhikit::layout::kSindhiToEnglishDesign, [this](Name c) { return ControlOf(c); });
+    layout_ = LayOutAtDesign<Name>(w, sindhikit::layout::kSindhiToEnglishDesign,
+                                   {{Name::Picture1, Picture1.get()},
+                                    {Name::Label5, Label5.get()},
+                                    {Name::lblgo, lblgo.get()},
+                                    {Name::Label1, Label1.get()},
+                                    {Name::WordList, WordList.get()},
+                                    {Name::WordBox, WordBox.get()},
+                                    {Name::EnglishMeaning, EnglishMeaning.get()},
+                                    {Name::Label2, Label2.get()},
+                                    {Name::Label4, Label4.get()},
+                                    {Name::EnglishMeaningsList, EnglishMeaningsList.get()}});
     ConnectEvents();
 
     // The window's load event.
@@ -138,32 +147,6 @@ void frmSindhiToEnglish::ConnectEvents() {
 void frmSindhiToEnglish::Resize() {
     if (layout_)
         sindhikit::layout::ResizeSindhiToEnglish(*layout_, sindhikit::layout::InnerAreaOf(Hwnd(), layout_->Scale()));
-}
-
-Control* frmSindhiToEnglish::ControlOf(Name control) const {
-    switch (control) {
-        case Name::Picture1:
-            return Picture1.get();
-        case Name::Label5:
-            return Label5.get();
-        case Name::lblgo:
-            return lblgo.get();
-        case Name::Label1:
-            return Label1.get();
-        case Name::WordList:
-            return WordList.get();
-        case Name::WordBox:
-            return WordBox.get();
-        case Name::EnglishMeaning:
-            return EnglishMeaning.get();
-        case Name::Label2:
-            return Label2.get();
-        case Name::Label4:
-            return Label4.get();
-        case Name::EnglishMeaningsList:
-            return EnglishMeaningsList.get();
-    }
-    return nullptr;
 }
 
 HWND frmSindhiToEnglish::FirstFocus() const {

@@ -50,7 +50,6 @@ class frmSindhiToEnglish : public LookupWindow {
     // LookUpSindhi of a fresh copy of a text; its failure is skipped.
     void LookUp(const std::wstring& text);
     void TypeSindhi(int& keyAscii);
-    controls::Control* ControlOf(sindhikit::layout::SindhiToEnglishControl control) const;
 
     SindhiWindowServices services_;
     std::unique_ptr<sindhikit::layout::ChildWindowGeometry<sindhikit::layout::SindhiToEnglishControl>> layout_;

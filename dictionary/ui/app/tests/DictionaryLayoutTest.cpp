@@ -154,7 +154,21 @@ class DictionaryLayout : public ::testing::Test {
         SendMessageW(window, WM_NULL, 0, 0);
     }
 
-    std::wstring Dpi() const { return std::to_wstring(scale_.dpiX) + L"dpi"; }
+    // Maximised, at the worked example's inner area, and after a minimise and a restore.
+    template <class Control, std::size_t N>
+    void CheckWindow(const Dictionary& app, HWND window, const wchar_t* name,
+                     const std::array<DesignBox<Control>, N>& design,
+                     void (*resize)(ControlGeometry<Control>&, InnerArea), InnerArea exampleArea,
+                     const std::vector<Expected<Control>>& example) const {
+        const std::wstring dpi = std::to_wstring(scale_.dpiX) + L"dpi";
+        ExpectLaidOut(window, design, resize);
+        app.Screenshot(L"dictionary_layout_" + std::wstring(name) + L"_maximised_" + dpi);
+        SetInnerArea(app, window, exampleArea);
+        ExpectWorkedExample(window, design, example);
+        app.Screenshot(L"dictionary_layout_" + std::wstring(name) + L"_example_" + dpi);
+        MinimiseAndRestore(window);
+        ExpectWorkedExample(window, design, example);
+    }
 
     PixelScale scale_;
 };
@@ -162,14 +176,8 @@ class DictionaryLayout : public ::testing::Test {
 TEST_F(DictionaryLayout, EnglishToSindhiStandsWhereItsSequencePutsIt) {
     Dictionary app;
     ASSERT_TRUE(app.WaitForStartUp(-1));
-    ExpectLaidOut(app.english, kEnglish2SindhiDesign, &ResizeEnglish2Sindhi);
-    app.Screenshot(L"dictionary_layout_english_maximised_" + Dpi());
-
-    SetInnerArea(app, app.english, kEnglish2SindhiExampleArea);
-    ExpectWorkedExample(app.english, kEnglish2SindhiDesign, English2SindhiExample());
-    app.Screenshot(L"dictionary_layout_english_example_" + Dpi());
-    MinimiseAndRestore(app.english);
-    ExpectWorkedExample(app.english, kEnglish2SindhiDesign, English2SindhiExample());
+    CheckWindow(app, app.english, L"english", kEnglish2SindhiDesign, &ResizeEnglish2Sindhi, kEnglish2SindhiExampleArea,
+                English2SindhiExample());
 }
 
 TEST_F(DictionaryLayout, SindhiToEnglishStandsWhereItsSequencePutsIt) {
@@ -177,14 +185,8 @@ TEST_F(DictionaryLayout, SindhiToEnglishStandsWhereItsSequencePutsIt) {
     ASSERT_TRUE(app.WaitForStartUp(-1));
     PostMessageW(app.frame, WM_COMMAND, ID_mnuSindhiToEnglish, 0);
     ASSERT_TRUE(WaitUntil([&] { return app.Active() == app.sindhi && IsZoomed(app.sindhi); }));
-    ExpectLaidOut(app.sindhi, kSindhiToEnglishDesign, &ResizeSindhiToEnglish);
-    app.Screenshot(L"dictionary_layout_sindhi_maximised_" + Dpi());
-
-    SetInnerArea(app, app.sindhi, kSindhiToEnglishExampleArea);
-    ExpectWorkedExample(app.sindhi, kSindhiToEnglishDesign, SindhiToEnglishExample());
-    app.Screenshot(L"dictionary_layout_sindhi_example_" + Dpi());
-    MinimiseAndRestore(app.sindhi);
-    ExpectWorkedExample(app.sindhi, kSindhiToEnglishDesign, SindhiToEnglishExample());
+    CheckWindow(app, app.sindhi, L"sindhi", kSindhiToEnglishDesign, &ResizeSindhiToEnglish, kSindhiToEnglishExampleArea,
+                SindhiToEnglishExample());
 }
 
 }  // namespace
