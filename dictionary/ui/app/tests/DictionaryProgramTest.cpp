@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ControlIds.h"
+#include "alphabet/SindhiCollation.h"
 #include "builder/StoreBuilder.h"
 #include "gui/MessageBoxWatcher.h"
 #include "gui/ProgramUnderTest.h"
@@ -71,11 +72,18 @@ std::wstring SmallStoreSource() {
 }
 
 // The Sindhi headwords of the small store, in the order YList holds them.
+// The small store's Sindhi headwords, each once, in Sindhi dictionary order: the order the
+// builder writes YList in and the loading query (no ORDER BY) returns it.
 std::vector<std::wstring> SmallStoreSindhiHeadwords() {
-    std::set<std::wstring> words(kAppleMeanings.begin(), kAppleMeanings.end());
-    words.insert(kKelo);
-    words.insert(kNarangi);
-    return {words.begin(), words.end()};
+    std::set<std::wstring> distinct(kAppleMeanings.begin(), kAppleMeanings.end());
+    distinct.insert(kKelo);
+    distinct.insert(kNarangi);
+    std::vector<std::u16string> words;
+    for (const auto& w : distinct) words.emplace_back(w.begin(), w.end());
+    sindhikit::SortSindhi(words);
+    std::vector<std::wstring> ordered;
+    for (const auto& w : words) ordered.emplace_back(w.begin(), w.end());
+    return ordered;
 }
 
 fs::path WorkFolder() {
