@@ -16,6 +16,7 @@
 
 #include "ControlIds.h"
 #include "DictionaryUnderTest.h"
+#include "alphabet/SindhiCollation.h"
 #include "gui/MessageBoxWatcher.h"
 #include "gui/ProgramUnderTest.h"
 #include "gui/Screenshot.h"
@@ -61,12 +62,18 @@ std::wstring SmallStoreSource() {
     return s;
 }
 
-// The Sindhi headwords of the small store, in the order YList holds them.
+// The small store's Sindhi headwords, each once, in Sindhi dictionary order: the order the
+// builder writes YList in and the loading query (no ORDER BY) returns it.
 std::vector<std::wstring> SmallStoreSindhiHeadwords() {
-    std::set<std::wstring> words(kAppleMeanings.begin(), kAppleMeanings.end());
-    words.insert(kKelo);
-    words.insert(kNarangi);
-    return {words.begin(), words.end()};
+    std::set<std::wstring> distinct(kAppleMeanings.begin(), kAppleMeanings.end());
+    distinct.insert(kKelo);
+    distinct.insert(kNarangi);
+    std::vector<std::u16string> words;
+    for (const auto& w : distinct) words.emplace_back(w.begin(), w.end());
+    sindhikit::SortSindhi(words);
+    std::vector<std::wstring> ordered;
+    for (const auto& w : words) ordered.emplace_back(w.begin(), w.end());
+    return ordered;
 }
 
 std::wstring Numbered(const std::vector<std::wstring>& lines, const std::wstring& gap) {
