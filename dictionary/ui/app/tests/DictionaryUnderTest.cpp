@@ -87,6 +87,9 @@ HWND Dictionary::Focused() const {
 }
 
 void Dictionary::Screenshot(const std::wstring& name) const {
+    // The program paints when it is idle: what a resize just uncovered may still show what
+    // lay there before. Painting is sent across (the call returns once it is done).
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_TRUE(SaveProgramScreenshot(frame, name));
 }
 
