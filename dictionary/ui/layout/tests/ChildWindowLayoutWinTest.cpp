@@ -11,7 +11,6 @@
 #include <functional>
 #include <string>
 
-#include "gui/MessagePump.h"
 #include "gui/Screenshot.h"
 #include "layout/ResizeLookupWindows.h"
 #include "layout/win/ChildWindowGeometry.h"
@@ -126,8 +125,10 @@ class ChildWindowLayoutTest : public testing::Test {
         PlaceAtDesign(controls, design);
         window.onSize = [&] { resize(controls, InnerAreaOf(window.hwnd, scale_)); };
         ShowWindow(window.hwnd, SW_SHOWNORMAL);
+        // The resize runs inside SetWindowPos on this thread; the painting for the
+        // screenshot is done at once.
         window.SetInnerSize(scale_.PixelsX(inner.width), scale_.PixelsY(inner.height));
-        guitest::PumpFor(100);
+        RedrawWindow(window.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 
         const auto check = [&](const Expected<Control>& e) {
             // Read back independently of the adapter: the child's rectangle in the parent.
@@ -158,9 +159,9 @@ class ChildWindowLayoutTest : public testing::Test {
             before.push_back(r);
         }
         ShowWindow(window.hwnd, SW_MINIMIZE);
-        guitest::PumpFor(50);
+        ASSERT_TRUE(IsIconic(window.hwnd));
         ShowWindow(window.hwnd, SW_RESTORE);
-        guitest::PumpFor(50);
+        ASSERT_FALSE(IsIconic(window.hwnd));
         for (std::size_t i = 0; i < design.size(); ++i) {
             RECT r{};
             GetWindowRect(controls.Child(design[i].control), &r);
