@@ -154,6 +154,20 @@ class DictionaryLayout : public ::testing::Test {
         SendMessageW(window, WM_NULL, 0, 0);
     }
 
+    // The controls stack in the design table's order, topmost first (so "Darvel" lies over
+    // the strip in both windows).
+    template <class Control, std::size_t N>
+    static void ExpectStackingOrder(HWND window, const std::array<DesignBox<Control>, N>& design) {
+        std::vector<std::string> expected, stacked;
+        for (const auto& box : design) expected.push_back(box.name);
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            for (const auto& box : design) {
+                if (GetDlgCtrlID(child) == IdOf(box.name)) stacked.push_back(box.name);
+            }
+        }
+        EXPECT_EQ(stacked, expected);
+    }
+
     // Maximised, at the worked example's inner area, and after a minimise and a restore.
     template <class Control, std::size_t N>
     void CheckWindow(const Dictionary& app, HWND window, const wchar_t* name,
@@ -161,6 +175,7 @@ class DictionaryLayout : public ::testing::Test {
                      void (*resize)(ControlGeometry<Control>&, InnerArea), InnerArea exampleArea,
                      const std::vector<Expected<Control>>& example) const {
         const std::wstring dpi = std::to_wstring(scale_.dpiX) + L"dpi";
+        ExpectStackingOrder(window, design);
         ExpectLaidOut(window, design, resize);
         app.Screenshot(L"dictionary_layout_" + std::wstring(name) + L"_maximised_" + dpi);
         SetInnerArea(app, window, exampleArea);
