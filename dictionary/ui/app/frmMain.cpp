@@ -10,6 +10,7 @@
 #include "HeadwordLoading.h"
 #include "StoreLocation.h"
 #include "MessageRouting.h"
+#include "ReferenceWindows.h"
 #include "WideText.h"
 #include "access/DataError.h"
 #include "frmSplash.h"
@@ -120,8 +121,23 @@ void frmMain::Command(int id) {
             CheckMenuItem(menu, ID_mnuWindowXP, MF_BYCOMMAND | MF_CHECKED);
             CheckMenuItem(menu, ID_mnuWindow98, MF_BYCOMMAND | MF_UNCHECKED);
             break;
+        case ID_mnuHelp:
+            reference::ShowHelpMessage(hwnd_);
+            break;
+        case ID_mnuPhonetic:
+            reference::ShowPronounce();
+            break;
+        case ID_mnuKeyboard:
+            reference::ShowKeyboard();
+            break;
+        case ID_mnuSindhiSortOrder:
+            reference::ShowSortOrder();
+            break;
+        case ID_mnuAbout:
+            reference::ShowAbout();
+            break;
         default:
-            // The font commands and the Help menu's windows are not wired yet.
+            // The font commands are not wired yet.
             break;
     }
 }
