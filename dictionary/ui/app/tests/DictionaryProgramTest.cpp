@@ -17,6 +17,7 @@
 
 #include "ControlIds.h"
 #include "ReferenceIds.h"
+#include "alphabet/SindhiCollation.h"
 #include "builder/StoreBuilder.h"
 #include "gui/HttpHandlerStandIn.h"
 #include "gui/MessageBoxWatcher.h"
@@ -76,10 +77,16 @@ std::wstring SmallStoreSource() {
 
 // The Sindhi headwords of the small store, in the order YList holds them.
 std::vector<std::wstring> SmallStoreSindhiHeadwords() {
-    std::set<std::wstring> words(kAppleMeanings.begin(), kAppleMeanings.end());
-    words.insert(kKelo);
-    words.insert(kNarangi);
-    return {words.begin(), words.end()};
+    std::set<std::u16string> distinct;
+    for (const auto& word : kAppleMeanings) distinct.insert(std::u16string(word.begin(), word.end()));
+    distinct.insert(std::u16string(kKelo.begin(), kKelo.end()));
+    distinct.insert(std::u16string(kNarangi.begin(), kNarangi.end()));
+    // The store keeps them in Sindhi dictionary order.
+    std::vector<std::u16string> words(distinct.begin(), distinct.end());
+    sindhikit::SortSindhi(words);
+    std::vector<std::wstring> ordered;
+    for (const auto& word : words) ordered.emplace_back(word.begin(), word.end());
+    return ordered;
 }
 
 fs::path WorkFolder() {
