@@ -626,9 +626,9 @@ TEST_F(DictionaryProgram, PhoneticGuideClosedWithCloseComesBackWhereItWasMoved) 
 TEST_F(DictionaryProgram, HelpWindowsStayUsableWhileTheLookupWindowTakesTypedKeys) {
     Dictionary app;
     ASSERT_TRUE(app.WaitForStartUp(-1));
-    const HWND guide = ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass);
+    const HWND keyboard = ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass);
     const HWND sortOrder = ShowReferenceWindow(app, ID_mnuSindhiSortOrder, reference::kSortOrderClass);
-    ASSERT_TRUE(guide && sortOrder);
+    ASSERT_TRUE(keyboard && sortOrder);
     // Back to the English window: the keys typed there reach its word box, not the dialog manager.
     const HWND edit = ComboEdit(Dictionary::Control(app.english, ids::WordBox));
     SetForegroundWindow(app.frame);
@@ -636,16 +636,16 @@ TEST_F(DictionaryProgram, HelpWindowsStayUsableWhileTheLookupWindowTakesTypedKey
     for (size_t i = 0; i < 5; ++i) TypeKey(edit, L"apple"[i], i + 1);
     ExpectTextBecomes(Dictionary::Control(app.english, ids::SindhiMeanings), Numbered(kAppleMeanings, kEleven),
                       "SindhiMeanings");
-    EXPECT_TRUE(IsOpen(guide));
+    EXPECT_TRUE(IsOpen(keyboard));
     EXPECT_TRUE(IsOpen(sortOrder));
-    app.Screenshot(L"dictionary_help_beside_lookup");
 
-    // The guide still answers its keys: Space presses its focused "Close".
-    EXPECT_EQ(ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass), guide);
-    const HWND close = GetDlgItem(guide, reference::ids::lvButtons_H1);
+    // The keyboard window still answers its dialog keys: Enter presses its focused "Close".
+    EXPECT_EQ(ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass), keyboard);
+    const HWND close = GetDlgItem(keyboard, reference::ids::lvButtons_H1);
     ASSERT_TRUE(WaitUntil([&] { return app.Focused() == close; }));
-    PostKey(close, VK_SPACE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(guide); }));
+    PostKey(close, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyboard); }));
+    EXPECT_TRUE(IsOpen(sortOrder));
     EXPECT_EQ(TextOf(edit), L"apple");
 }
 
