@@ -118,7 +118,6 @@ Outcome Command(const std::vector<std::string>& utf8Args) {
     for (const auto& a : utf8Args) args.push_back(*Utf8ToUtf16(a));
     cli::Context context;
     context.newline = "\n";
-    context.ansiCharacters = cli::Windows1252Characters();
     context.executableDir = fs::temp_directory_path();
     std::istringstream in;
     std::ostringstream out, err;
@@ -385,7 +384,7 @@ TEST(HostileStore, AStoreReplacedDuringLookupsIsReadWholeOldOrNew) {
 // store build: what it is given is never destroyed, and its input is bounded.
 TEST(HostileStore, StoreBuildKeepsWhatItIsGiven) {
     const auto source = [](const fs::path& folder) {
-        std::ofstream(folder / "source.tsv", std::ios::binary) << testing::kSampleSource;
+        fs::copy_file(testing::FixtureFile("sample-store.tsv"), folder / "source.tsv");
         return PathText(folder / "source.tsv");
     };
     const auto build = [source](std::function<std::string(const fs::path&)> output) {
@@ -492,7 +491,7 @@ TEST(HostileStore, StoreBuildKeepsWhatItIsGiven) {
 // accepts works, and no temporary file is left.
 TEST(HostileStore, StoreBuildTakesAnyValidOutputName) {
     TempFolder folder;
-    std::ofstream(folder / "source.tsv", std::ios::binary) << testing::kSampleSource;
+    fs::copy_file(testing::FixtureFile("sample-store.tsv"), folder / "source.tsv");
     // As long as a name may be: 255 bytes natively; on Windows the whole path at most 259
     // characters.
 #ifdef _WIN32

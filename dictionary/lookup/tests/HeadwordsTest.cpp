@@ -36,12 +36,13 @@ TEST_F(Headwords, EnglishInIdOrderDecipheredSindhiAsStored) {
     EXPECT_TRUE(rows.Eof());
 }
 
-// A Null row adds nothing (the English list's rows here are read through a view, which may
-// hold what the builder's tables refuse).
+// A Null row adds nothing (the English list is made again as a table without the builder's
+// constraints, which may hold what the builder's tables refuse).
 TEST_F(Headwords, NullRowsAreSkipped) {
     Edit(
         "ALTER TABLE Xlist RENAME TO XlistRows;"
-        "CREATE VIEW Xlist AS SELECT ID, CASE ID WHEN 1 THEN NULL ELSE x END AS x FROM XlistRows;");
+        "CREATE TABLE Xlist(ID INTEGER, x TEXT);"
+        "INSERT INTO Xlist SELECT ID, CASE ID WHEN 1 THEN NULL ELSE x END FROM XlistRows;");
     auto c = Open();
     HeadwordRows rows(c, HeadwordList::English);
     rows.MoveFirst();
@@ -58,20 +59,29 @@ TEST_F(Headwords, AnEmptyListIsKnownEmpty) {
     EXPECT_TRUE(LoadHeadwords(c, HeadwordList::Sindhi).empty());
 }
 
-// The engine fails on the second of three Sindhi rows: the move raises, the walk is over
-// (so a loop that skips the failed statement still ends), and the whole walk keeps the first.
+// The engine meets a damaged page in the middle of the Sindhi list: the move raises, the walk
+// is over (so a loop that skips the failed statement still ends), and the whole walk keeps
+// the rows before the damage.
 TEST_F(Headwords, ARowTheEngineFailsOnEndsTheWalk) {
-    Edit(
-        "ALTER TABLE YList RENAME TO YListRows;"
-        "CREATE VIEW YList AS SELECT ID, " +
-        FailWhen("ID = 2", "Y", "ID") + " AS Y FROM YListRows;");
+    Edit("DROP TABLE YList;");
+    testing::AddDamagedTable(store_, "YList", "Y");
     auto c = Open();
     HeadwordRows rows(c, HeadwordList::Sindhi);
     rows.MoveFirst();
-    EXPECT_EQ(rows.Headword(), std::optional<std::u16string>(kSeb));
-    EXPECT_THROW(rows.MoveNext(), dataaccess::DataError);
-    EXPECT_TRUE(rows.Eof());
-    EXPECT_EQ(LoadHeadwords(c, HeadwordList::Sindhi), (std::vector<std::u16string>{kSeb}));
+    std::size_t read = 0;
+    bool raised = false;
+    while (!rows.Eof()) {
+        ++read;
+        try {
+            rows.MoveNext();
+        } catch (const dataaccess::DataError&) {
+            raised = true;
+        }
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_GT(read, 1u);
+    EXPECT_LT(read, 400u);
+    EXPECT_EQ(LoadHeadwords(c, HeadwordList::Sindhi).size(), read);
 }
 
 TEST_F(Headwords, AStoreWithoutTheTableFailsAtOpen) {

@@ -25,16 +25,7 @@ class AppleStore : public ::testing::Test {
     void TearDown() override { SetCipherKey(); }
 
     // Runs SQL on the store before it is opened read-only.
-    void Edit(const std::string& sql) {
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(Utf16ToUtf8(store_.u16string()).c_str(), &db), SQLITE_OK);
-        char* message = nullptr;
-        const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
-        const std::string text = message ? message : "";
-        sqlite3_free(message);
-        sqlite3_close(db);
-        ASSERT_EQ(rc, SQLITE_OK) << text;
-    }
+    void Edit(const std::string& sql) { RunSql(store_, sql); }
 
     // Gives a stored query another SQL text.
     void Redefine(const std::string& query, const std::string& sql) {

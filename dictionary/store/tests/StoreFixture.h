@@ -79,21 +79,24 @@ inline void RunSql(const std::filesystem::path& store, const std::string& sql) {
     ASSERT_EQ(rc, SQLITE_OK) << text << "\n" << sql.substr(0, 500);
 }
 
-// Adds the table Pages(v) of 400 rows of about a kilobyte, then overwrites one of its leaf
-// pages in the middle with bytes SQLite cannot read: a walk over it reads rows, then meets
-// the damage.
-inline void AddDamagedTable(const std::filesystem::path& store) {
-    RunSql(store,
-           "CREATE TABLE Pages(v TEXT);"
-           "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 400)"
-           " INSERT INTO Pages SELECT 'row ' || n || hex(zeroblob(500)) FROM c;");
+// Adds the table Pages(v) (or another name and column) of 400 rows of about a kilobyte, then
+// overwrites one of its leaf pages in the middle with bytes SQLite cannot read: a walk over it
+// reads rows, then meets the damage.
+inline void AddDamagedTable(const std::filesystem::path& store, const std::string& table = "Pages",
+                            const std::string& column = "v") {
+    RunSql(store, "CREATE TABLE " + table + "(" + column +
+                      " TEXT);"
+                      "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 400)"
+                      " INSERT INTO " +
+                      table + " SELECT 'row ' || n || hex(zeroblob(500)) FROM c;");
     sqlite3* db = nullptr;
     sqlite3_stmt* stmt = nullptr;
     ASSERT_EQ(sqlite3_open(Utf16ToUtf8(store.u16string()).c_str(), &db), SQLITE_OK);
     sqlite3_prepare_v2(db,
                        "SELECT rootpage, (SELECT page_count FROM pragma_page_count()), "
-                       "(SELECT page_size FROM pragma_page_size()) FROM sqlite_master WHERE name = 'Pages'",
+                       "(SELECT page_size FROM pragma_page_size()) FROM sqlite_master WHERE name = ?",
                        -1, &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, table.c_str(), -1, SQLITE_TRANSIENT);
     const bool read = sqlite3_step(stmt) == SQLITE_ROW;
     const auto root = sqlite3_column_int64(stmt, 0), pages = sqlite3_column_int64(stmt, 1),
                size = sqlite3_column_int64(stmt, 2);

@@ -19,10 +19,8 @@
 #include "ControlIds.h"
 #include "DatabaseHandler.h"
 #include "EncDec.h"
-#include "LookupLines.h"
-#include "StoreLookups.h"
-#include "StoreSchema.h"
-#include "access/Recordset.h"
+#include "Headwords.h"
+#include "LookupTexts.h"
 #include "gui/ProgramUnderTest.h"
 #include "gui/WindowProbe.h"
 
@@ -58,15 +56,6 @@ std::string Utf8(const std::u16string& s) {
     return out;
 }
 
-std::vector<std::u16string> Column(std::u16string_view query, const char16_t* column, bool decipher) {
-    dataaccess::Recordset rs;
-    rs.Open(query, StoreConnection);
-    std::vector<std::u16string> values;
-    for (; !rs.Eof(); rs.MoveNext())
-        if (auto v = rs.Fields(column)) values.push_back(decipher ? DecryptText(*v, CipherKey) : *v);
-    return values;
-}
-
 void WriteLines(const fs::path& path, const std::vector<std::u16string>& lines) {
     std::ofstream out(path, std::ios::binary);
     for (const auto& l : lines) out << Utf8(l) << "\n";
@@ -91,9 +80,8 @@ Lookup DirectLookup(wchar_t letter, const std::vector<std::u16string>& english) 
     std::vector<double> times;
     for (int i = 0; i < 50; ++i) {
         const long long t0 = Now();
-        const auto meanings = SindhiMeaningsText(QuerySindhiMeanings(StoreConnection, word));
-        const auto definitions =
-            EnglishDefinitionsText(QueryDefinitions(StoreConnection, word), DefinitionsStart::SingleSpace);
+        const auto meanings = SindhiMeaningsText(StoreConnection, word);
+        const auto definitions = EnglishDefinitionsText(StoreConnection, word);
         times.push_back(Seconds(Now() - t0));
         l.sindhiMeanings.assign(meanings.begin(), meanings.end());
         l.englishMeaning.assign(definitions.begin(), definitions.end());
@@ -137,10 +125,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring dictionaryExe = argv[2], baselineExe = argv[3];
     const int runs = argc > 4 ? _wtoi(argv[4]) : 3;
 
-    CipherKey = std::u16string(CipherKeyPhrase);
+    SetCipherKey();
     ConnectStoreAt(store.u16string());
-    const auto english = Column(schema::EnglishHeadwordsQueryText, u"X", true);
-    const auto sindhi = Column(schema::SindhiHeadwordsQueryText, u"Y", false);
+    const auto english = LoadHeadwords(StoreConnection, HeadwordList::English);
+    const auto sindhi = LoadHeadwords(StoreConnection, HeadwordList::Sindhi);
     const fs::path work = fs::temp_directory_path() / L"dictionary_bench";
     fs::create_directories(work);
     WriteLines(work / L"english.txt", english);
