@@ -16,20 +16,11 @@ namespace {
 constexpr sindhikit::winui::WindowHost kDictionaryHost{sindhikit::winui::Owner::None,
                                                        sindhikit::winui::KeyRouting::OwnLoop};
 
-}  // namespace
-
-ReferenceWindow::~ReferenceWindow() {
-    if (background_) DeleteObject(background_);
-    if (picture_) DeleteObject(picture_);
-}
-
-void ReferenceWindow::SetPicture(HBITMAP picture) {
-    if (picture_) DeleteObject(picture_);
-    picture_ = picture;
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-namespace {
+// What the window's creation hands its procedure: the object, and whether a window took it.
+struct CreateArgs {
+    ReferenceWindow* window;
+    bool attached;
+};
 
 void DrawPicture(HDC dc, HBITMAP picture) {
     BITMAP info{};
@@ -43,17 +34,28 @@ void DrawPicture(HDC dc, HBITMAP picture) {
 
 }  // namespace
 
+ReferenceWindow::~ReferenceWindow() {
+    if (background_) DeleteObject(background_);
+    if (picture_) DeleteObject(picture_);
+}
+
+void ReferenceWindow::SetPicture(HBITMAP picture) {
+    if (picture_) DeleteObject(picture_);
+    picture_ = picture;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 HWND ReferenceWindow::Open(std::unique_ptr<ReferenceWindow> window, const ReferenceWindowLook& look) {
     using namespace sindhikit::winui;
     // The class has no brush: WM_ERASEBKGND paints the colour and whatever lies under the controls.
     if (!RegisterWindowClass(look.className, Procedure, nullptr)) return nullptr;
     window->background_ = CreateSolidBrush(look.background);
-    // From here the window owns the object; if creation fails part way, WM_NCDESTROY deletes it.
-    ReferenceWindow* self = window.release();
-    HWND hwnd = CreateModelessWindow(kDictionaryHost, look.spec, look.className, reinterpret_cast<LPARAM>(self));
+    // Once a window has taken the object it owns it: should creation fail after that,
+    // WM_NCDESTROY has deleted it already.
+    CreateArgs args{window.release(), false};
+    HWND hwnd = CreateModelessWindow(kDictionaryHost, look.spec, look.className, reinterpret_cast<LPARAM>(&args));
     if (!hwnd) {
-        // Without WM_NCCREATE the object was never attached to a window.
-        if (!self->hwnd_) delete self;
+        if (!args.attached) delete args.window;
         return nullptr;
     }
     if (look.centred) CentreOnScreen(hwnd);
@@ -79,9 +81,10 @@ void ReferenceWindow::Show(sindhikit::winui::SingleWindow& slot,
 
 LRESULT CALLBACK ReferenceWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = reinterpret_cast<ReferenceWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* args = reinterpret_cast<CreateArgs*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        args->attached = true;
+        args->window->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(args->window));
     }
     auto* self = reinterpret_cast<ReferenceWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
