@@ -547,6 +547,8 @@ TEST_F(DictionaryProgram, HelpWindowsHaveTheirCaptionsFramesInnerSizesAndTaskbar
             EXPECT_NEAR(outer.top + outer.height / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
         }
         EXPECT_EQ(ChildIdsInStackingOrder(window), c.stacking);
+        // Painted (the program paints when it is asked to: this waits for it) before the picture is taken.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         EXPECT_TRUE(SaveProgramScreenshot(window, L"dictionary_" + std::wstring(c.windowClass)));
     }
     // Their texts and places.
