@@ -7,15 +7,11 @@
 
 namespace dictionary::reference {
 
-const wchar_t* HelpMessageText() {
-    // The address follows the comma directly: the sentence leads into it.
-    static const std::wstring text = L"Please Read Readme.Doc or visit our website for detail guide," +
-                                     sindhikit::pictures::Wide(std::string(sindhikit::pictures::kMakerWebsite));
-    return text.c_str();
-}
-
 void ShowHelpMessage(HWND owner) {
-    MessageBoxW(owner, HelpMessageText(), L"Help", MB_OK | MB_ICONINFORMATION);
+    // The address follows the comma directly: the sentence leads into it.
+    const std::wstring text = L"Please Read Readme.Doc or visit our website for detail guide," +
+                              sindhikit::pictures::Wide(std::string(sindhikit::pictures::kMakerWebsite));
+    MessageBoxW(owner, text.c_str(), L"Help", MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace dictionary::reference

@@ -53,7 +53,7 @@ HWND ReferenceWindow::Open(std::unique_ptr<ReferenceWindow> window, const Refere
     // Once a window has taken the object it owns it: should creation fail after that,
     // WM_NCDESTROY has deleted it already.
     CreateArgs args{window.release(), false};
-    HWND hwnd = CreateModelessWindow(kDictionaryHost, look.spec, look.className, reinterpret_cast<LPARAM>(&args));
+    HWND hwnd = CreateModelessWindow(kDictionaryHost, look.design, look.className, reinterpret_cast<LPARAM>(&args));
     if (!hwnd) {
         if (!args.attached) delete args.window;
         return nullptr;
@@ -71,7 +71,7 @@ void ReferenceWindow::Show(sindhikit::winui::SingleWindow& slot,
                            const std::function<std::unique_ptr<ReferenceWindow>()>& make,
                            const ReferenceWindowLook& look) {
     if (!slot.Load([&] { return Open(make(), look); })) {
-        const std::wstring text = std::wstring(L"The window \"") + look.spec.caption + L"\" could not be opened: " +
+        const std::wstring text = std::wstring(L"The window \"") + look.design.caption + L"\" could not be opened: " +
                                   sindhikit::winui::DescribeError(GetLastError());
         sindhikit::winui::ShowMessage(nullptr, L"Dictionary", text.c_str());
         return;

@@ -20,7 +20,4 @@ void ShowAbout();
 // The Help command's modal message, owned by `owner`.
 void ShowHelpMessage(HWND owner);
 
-// The text of that message: a sentence ending in a comma, then the maker's web address.
-const wchar_t* HelpMessageText();
-
 }  // namespace dictionary::reference
