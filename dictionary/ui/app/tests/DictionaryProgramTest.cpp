@@ -76,16 +76,17 @@ std::wstring SmallStoreSource() {
 }
 
 // The Sindhi headwords of the small store, in the order YList holds them.
+// The small store's Sindhi headwords, each once, in Sindhi dictionary order: the order the
+// builder writes YList in and the loading query (no ORDER BY) returns it.
 std::vector<std::wstring> SmallStoreSindhiHeadwords() {
-    std::set<std::u16string> distinct;
-    for (const auto& word : kAppleMeanings) distinct.insert(std::u16string(word.begin(), word.end()));
-    distinct.insert(std::u16string(kKelo.begin(), kKelo.end()));
-    distinct.insert(std::u16string(kNarangi.begin(), kNarangi.end()));
-    // The store keeps them in Sindhi dictionary order.
-    std::vector<std::u16string> words(distinct.begin(), distinct.end());
+    std::set<std::wstring> distinct(kAppleMeanings.begin(), kAppleMeanings.end());
+    distinct.insert(kKelo);
+    distinct.insert(kNarangi);
+    std::vector<std::u16string> words;
+    for (const auto& w : distinct) words.emplace_back(w.begin(), w.end());
     sindhikit::SortSindhi(words);
     std::vector<std::wstring> ordered;
-    for (const auto& word : words) ordered.emplace_back(word.begin(), word.end());
+    for (const auto& w : words) ordered.emplace_back(w.begin(), w.end());
     return ordered;
 }
 

@@ -45,8 +45,8 @@ TEST(InstalledDictionary, StartsFromItsPlaceFindsTheStoreAndLooksAWordUp) {
     const HWND meanings = GetDlgItem(english, ids::SindhiMeanings);
     PostTyping(edit, L"sindhi");
     EXPECT_TRUE(WaitUntil([&] { return TextOf(meanings).find(kSindhi) != std::wstring::npos; }))
-        << "SindhiMeanings never showed the meaning of \"sindhi\"";
-    the box holds \"" << TextOf(edit).size() << "\" characters";
+        << "SindhiMeanings never showed the meaning of \"sindhi\"; the box holds " << TextOf(edit).size()
+        << " characters";
     EXPECT_TRUE(boxes.Boxes().empty()) << "the program showed a message box (no store found?)";
 }
 
