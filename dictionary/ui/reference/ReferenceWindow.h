@@ -17,7 +17,7 @@ namespace dictionary::reference {
 
 struct ReferenceWindowLook {
     const wchar_t* className;
-    sindhikit::winui::WindowSpec design;  // caption, frame, inner size in twips
+    sindhikit::winui::WindowDesign design;  // caption, frame, inner size in twips
     COLORREF background;
     bool centred;  // else where the system places new windows
 };
