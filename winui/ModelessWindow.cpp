@@ -32,17 +32,17 @@ HWND OwnerFor(const WindowHost& host) {
 }
 
 // DLGTEMPLATE followed by menu, class, caption and font (all WORD-aligned UTF-16).
-std::vector<WORD> Template(const WindowSpec& spec) {
+std::vector<WORD> Template(const WindowDesign& design) {
     std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
     auto* header = reinterpret_cast<DLGTEMPLATE*>(t.data());
-    header->style = DialogStyle(spec.frame);
-    header->dwExtendedStyle = ExtendedStyle(spec.frame);
+    header->style = DialogStyle(design.frame);
+    header->dwExtendedStyle = ExtendedStyle(design.frame);
     header->cdit = 0;
     header->cx = 100;  // replaced in pixels once created
     header->cy = 100;
     t.push_back(0);  // no menu
     t.push_back(0);  // the standard dialog class
-    for (const wchar_t* c = spec.caption; *c; ++c) t.push_back(static_cast<WORD>(*c));
+    for (const wchar_t* c = design.caption; *c; ++c) t.push_back(static_cast<WORD>(*c));
     t.push_back(0);
     t.push_back(8);  // point size
     for (const wchar_t* c = L"MS Shell Dlg"; *c; ++c) t.push_back(static_cast<WORD>(*c));
@@ -59,24 +59,24 @@ SIZE OuterSize(DWORD style, DWORD exStyle, TwipsSize inner) {
 
 }  // namespace
 
-HWND CreateModelessDialog(const WindowHost& host, const WindowSpec& spec, DLGPROC procedure, LPARAM param) {
-    std::vector<WORD> t = Template(spec);
+HWND CreateModelessDialog(const WindowHost& host, const WindowDesign& design, DLGPROC procedure, LPARAM param) {
+    std::vector<WORD> t = Template(design);
     HWND dialog = CreateDialogIndirectParamW(CodeModule(), reinterpret_cast<DLGTEMPLATE*>(t.data()), OwnerFor(host),
                                              procedure, param);
     if (!dialog) return nullptr;
     Track(dialog, host);
     // The frame the dialog manager gave it decides the outer size.
     const SIZE outer = OuterSize(static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
-                                 static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), spec.inner);
+                                 static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), design.inner);
     SetWindowPos(dialog, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return dialog;
 }
 
-HWND CreateModelessWindow(const WindowHost& host, const WindowSpec& spec, const wchar_t* windowClass, LPARAM param) {
+HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass, LPARAM param) {
     const DWORD style = WS_OVERLAPPED | kCommonStyle;
-    const DWORD exStyle = ExtendedStyle(spec.frame);
-    const SIZE outer = OuterSize(style, exStyle, spec.inner);
-    HWND window = CreateWindowExW(exStyle, windowClass, spec.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+    const DWORD exStyle = ExtendedStyle(design.frame);
+    const SIZE outer = OuterSize(style, exStyle, design.inner);
+    HWND window = CreateWindowExW(exStyle, windowClass, design.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
                                   outer.cy, OwnerFor(host), nullptr, CodeModule(), reinterpret_cast<void*>(param));
     if (window) Track(window, host);
     return window;

@@ -17,7 +17,7 @@ enum class Frame {
     FixedTool,    // tool window: small caption and close box, never a taskbar button
 };
 
-struct WindowSpec {
+struct WindowDesign {
     const wchar_t* caption = L"";
     Frame frame = Frame::FixedDialog;
     TwipsSize inner;
@@ -26,11 +26,11 @@ struct WindowSpec {
 // A dialog: the dialog manager presses the default button on Enter and sends IDCANCEL on
 // Esc. `procedure` adds the controls on WM_INITDIALOG (lParam is `param`); the dialog's
 // font is "MS Shell Dlg" 8. Placed at the screen's top left: see CentreOnScreen.
-HWND CreateModelessDialog(const WindowHost& host, const WindowSpec& spec, DLGPROC procedure, LPARAM param = 0);
+HWND CreateModelessDialog(const WindowHost& host, const WindowDesign& design, DLGPROC procedure, LPARAM param = 0);
 
 // A window of `windowClass` (RegisterWindowClass), where the system places new windows;
 // `param` reaches WM_CREATE as lpCreateParams.
-HWND CreateModelessWindow(const WindowHost& host, const WindowSpec& spec, const wchar_t* windowClass, LPARAM param = 0);
+HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass, LPARAM param = 0);
 
 // Registers a window class of CodeModule(). A class of that name left behind by an earlier
 // load of the module at another address is replaced.

@@ -35,10 +35,10 @@ INT_PTR CALLBACK TestDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }
 
 HWND Create(const WindowHost& host, Frame frame, bool dialog, TwipsSize inner = {4500, 3000}) {
-    const WindowSpec spec{L"winui test window", frame, inner};
-    if (dialog) return CreateModelessDialog(host, spec, TestDialog);
+    const WindowDesign design{L"winui test window", frame, inner};
+    if (dialog) return CreateModelessDialog(host, design, TestDialog);
     EXPECT_TRUE(RegisterWindowClass(kClass, DefWindowProcW, GetSysColorBrush(COLOR_WINDOW)));
-    return CreateModelessWindow(host, spec, kClass);
+    return CreateModelessWindow(host, design, kClass);
 }
 
 LONG Style(HWND w) {

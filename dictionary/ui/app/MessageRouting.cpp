@@ -1,5 +1,7 @@
 #include "MessageRouting.h"
 
+#include "winui/OpenWindows.h"
+
 namespace dictionary {
 
 namespace {
@@ -9,6 +11,9 @@ HWND gClient = nullptr;
 HACCEL gAccelerators = nullptr;
 
 void Route(MSG& msg) {
+    // The Help menu's windows are top-level: their Tab, Enter and Space go to the dialog
+    // manager. Keys of the lookup windows are not theirs and pass on untouched.
+    if (sindhikit::winui::RouteDialogKeys(msg)) return;
     if (gClient && TranslateMDISysAccel(gClient, &msg)) return;
     if (gFrame && gAccelerators && TranslateAcceleratorW(gFrame, gAccelerators, &msg)) return;
     TranslateMessage(&msg);

@@ -1,6 +1,6 @@
 // The program's own message loop and its one-pass yield (DoEvents): every message goes through the
-// MDI system keys and the menu's accelerators before it is dispatched, in the loop and in
-// the yields of the start-up sequence alike.
+// reference windows' dialog keys, the MDI system keys and the menu's accelerators before it
+// is dispatched, in the loop and in the yields of the start-up sequence alike.
 #pragma once
 
 #include <windows.h>

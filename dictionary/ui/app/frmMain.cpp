@@ -11,6 +11,7 @@
 #include "HeadwordLoading.h"
 #include "StoreLocation.h"
 #include "MessageRouting.h"
+#include "ReferenceWindows.h"
 #include "WideText.h"
 #include "access/DataError.h"
 #include "frmSplash.h"
@@ -153,8 +154,22 @@ void frmMain::Command(int id) {
         case ID_mnuWindowXP:
             sindhikit::settings::ChooseWindowsXP(*typingMarks_);
             break;
+        case ID_mnuHelp:
+            reference::ShowHelpMessage(hwnd_);
+            break;
+        case ID_mnuPhonetic:
+            reference::ShowPronounce();
+            break;
+        case ID_mnuKeyboard:
+            reference::ShowKeyboard();
+            break;
+        case ID_mnuSindhiSortOrder:
+            reference::ShowSortOrder();
+            break;
+        case ID_mnuAbout:
+            reference::ShowAbout();
+            break;
         default:
-            // The Help menu's windows are not wired yet.
             break;
     }
 }

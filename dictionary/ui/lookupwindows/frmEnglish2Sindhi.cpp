@@ -1,6 +1,7 @@
 #include "frmEnglish2Sindhi.h"
 
 #include "ControlIds.h"
+#include "MakerWebsite.h"
 #include "EnglishToSindhi.h"
 #include "LookupWindowLayout.h"
 #include "WideText.h"
@@ -38,7 +39,8 @@ void frmEnglish2Sindhi::Load() {
     Picture1->SetPicture(sindhikit::pictures::CreateLookupBannerPicture(
         {TwipsToPixelsX(sindhikit::pictures::kLookupBannerTwips.width),
          TwipsToPixelsY(sindhikit::pictures::kLookupBannerTwips.height)}));
-    Label5 = Label::Create(w, ids::Label5, L"Darvel", {.background = std::nullopt, .align = Align::Right});
+    Label5 = Label::Create(w, ids::Label5, L"Darvel",
+                           {.background = std::nullopt, .align = Align::Right, .clickable = true});
     Label5->SetFont(kWindowFont, kWindowFontSize, true);
     Label4 = Label::Create(w, ids::Label4, L"", {.background = kOrange});
     Label4->SetFont(kWindowFont, kWindowFontSize, false);
@@ -76,6 +78,7 @@ void frmEnglish2Sindhi::Load() {
     };
     auto copyIndexToWordBox = [this] { WordBox->SetListIndex(WordList->ListIndex()); };
     WordList->Click = copyIndexToWordBox;
+    Label5->Click = [this] { OpenMakerWebsite(Hwnd()); };
     WordList->KeyPress = [copyIndexToWordBox](int&) { copyIndexToWordBox(); };
     WordList->KeyUp = [copyIndexToWordBox](int&) { copyIndexToWordBox(); };
 }

@@ -2,6 +2,7 @@
 
 #include "ControlIds.h"
 #include "LookupWindowLayout.h"
+#include "MakerWebsite.h"
 #include "SindhiToEnglish.h"
 #include "WideText.h"
 #include "layout/LookupBanner.h"
@@ -39,8 +40,8 @@ void frmSindhiToEnglish::Load() {
     Picture1->SetPicture(sindhikit::pictures::CreateLookupBannerPicture(
         {TwipsToPixelsX(sindhikit::pictures::kLookupBannerTwips.width),
          TwipsToPixelsY(sindhikit::pictures::kLookupBannerTwips.height)}));
-    Label5 =
-        Label::Create(w, ids::Label5, L"Darvel", {.background = std::nullopt, .align = Align::Right, .autoSize = true});
+    Label5 = Label::Create(w, ids::Label5, L"Darvel",
+                           {.background = std::nullopt, .align = Align::Right, .autoSize = true, .clickable = true});
     Label5->SetFont(kWindowFont, kWindowFontSize, true);
     lblgo = Label::Create(w, ids::lblgo, L"",
                           {.background = kOliveYellow, .align = Align::Right, .clickable = true, .showsSindhi = true});
@@ -142,6 +143,7 @@ void frmSindhiToEnglish::ConnectEvents() {
     };
     EnglishMeaningsList->Click = showDefinitions;
     EnglishMeaningsList->KeyPress = [showDefinitions](int&) { showDefinitions(); };
+    Label5->Click = [this] { OpenMakerWebsite(Hwnd()); };
 }
 
 void frmSindhiToEnglish::Resize() {

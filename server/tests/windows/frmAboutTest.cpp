@@ -4,6 +4,7 @@
 
 #include "ServerWindows.h"
 #include "WindowsTestSupport.h"
+#include "gui/HttpHandlerStandIn.h"
 #include "gui/Screenshot.h"
 #include "layout/MakerInfo.h"
 
@@ -125,21 +126,8 @@ TEST_F(frmAboutTest, LabelsSitInsideThePictureWithTheMakersAddresses) {
 TEST_F(frmAboutTest, ClickingTheWebLabelAsksTheShellToOpenTheAddress) {
     // The shell opens http addresses with the program registered for them; a stand-in
     // registered in their place shows that the label asked, and for which address.
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string browser = std::string(temp) + "tavro-browser.exe";
-    ASSERT_TRUE(CopyFileA(SYSINFO_STUB, browser.c_str(), FALSE));
-    const std::string marker = browser + ".ran";
-    DeleteFileA(marker.c_str());
-    const char* key = "Software\\Classes\\http\\shell\\open\\command";
-    char saved[1024] = {};
-    DWORD savedSize = sizeof(saved);
-    const bool hadHandler =
-        RegGetValueA(HKEY_LOCAL_MACHINE, key, nullptr, RRF_RT_REG_SZ, nullptr, saved, &savedSize) == ERROR_SUCCESS;
-    const std::string command = "\"" + browser + "\" \"%1\"";
-    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr, REG_SZ, command.c_str(),
-                              static_cast<DWORD>(command.size() + 1)),
-              ERROR_SUCCESS);
+    HttpHandlerStandIn browser(SYSINFO_STUB, "tavro-browser.exe");
+    ASSERT_TRUE(browser.Registered());
 
     HWND about = Open();
     ASSERT_TRUE(about);
@@ -147,21 +135,7 @@ TEST_F(frmAboutTest, ClickingTheWebLabelAsksTheShellToOpenTheAddress) {
     SendMessageW(web, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
     SendMessageW(web, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
     std::wstring line;
-    PumpUntil([&] {
-        HANDLE f = CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return false;
-        wchar_t buffer[512] = {};
-        DWORD got = 0;
-        ReadFile(f, buffer, sizeof(buffer) - sizeof(wchar_t), &got, nullptr);
-        CloseHandle(f);
-        line = buffer;
-        return !line.empty();
-    });
-    if (hadHandler) {
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr, REG_SZ, saved, static_cast<DWORD>(strlen(saved) + 1));
-    } else {
-        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, key, nullptr);
-    }
+    PumpUntil([&] { return !(line = browser.CommandLine()).empty(); });
     EXPECT_NE(line.find(L"http://www.tavrocodes.example.org"), std::wstring::npos)
         << std::string(line.begin(), line.end());
     EXPECT_TRUE(IsWindow(about));

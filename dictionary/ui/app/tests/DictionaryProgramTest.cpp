@@ -16,16 +16,21 @@
 
 #include "ControlIds.h"
 #include "DictionaryUnderTest.h"
+#include "ReferenceIds.h"
 #include "alphabet/SindhiCollation.h"
+#include "gui/HttpHandlerStandIn.h"
 #include "gui/MessageBoxWatcher.h"
 #include "gui/ProgramUnderTest.h"
 #include "gui/Screenshot.h"
 #include "gui/WindowFinder.h"
 #include "gui/WindowProbe.h"
+#include "layout/MakerInfo.h"
 #include "res/MenuIds.h"
 
 using namespace sindhikit::guitest;
 namespace ids = dictionary::ids;
+namespace reference = dictionary::reference;
+namespace fs = std::filesystem;
 using namespace dictionarytest;
 
 namespace {
@@ -369,6 +374,241 @@ TEST(DictionaryProgramStores, SplashShowsProgressAndCtrlWEndsTheProgramWhileTheS
     DWORD exitCode = 99;
     ASSERT_TRUE(app.Program().WaitForExit(10000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
+}
+
+// The Help menu's windows: top-level windows of the program, without an owner.
+
+// Shows a Help menu window by its command and waits until it is visible and in front.
+HWND ShowReferenceWindow(Dictionary& app, int command, const wchar_t* windowClass) {
+    PostMessageW(app.frame, WM_COMMAND, command, 0);
+    HWND window = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        window = app.Program().TopWindow(windowClass);
+        return window && GetForegroundWindow() == window;
+    })) << Utf8(windowClass);
+    return window;
+}
+
+std::vector<int> ChildIdsInStackingOrder(HWND window) {
+    std::vector<int> order;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        order.push_back(GetDlgCtrlID(child));
+    return order;
+}
+
+bool IsOpen(HWND window) {
+    return IsWindow(window) && IsWindowVisible(window);
+}
+
+TEST_F(DictionaryProgram, HelpWindowsHaveTheirCaptionsFramesInnerSizesAndTaskbarPresence) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    namespace rids = reference::ids;
+    const struct {
+        int command;
+        const wchar_t* windowClass;
+        const wchar_t* caption;
+        bool toolWindow;    // a small caption and never a taskbar button; else a single border and a button
+        int width, height;  // inner size in twips
+        bool centred;
+        std::vector<int> stacking;  // the controls, topmost first
+    } cases[] = {
+        {ID_mnuKeyboard,
+         reference::kKeyboardClass,
+         L"Keyboard View",
+         false,
+         7155,
+         6465,
+         false,
+         {rids::lvButtons_H1, rids::Label4, rids::Label3, rids::Label2, rids::Label1, rids::Image2, rids::Image1}},
+        {ID_mnuPhonetic,
+         reference::kPronounceClass,
+         L"Phonetic Guide",
+         false,
+         8745,
+         10230,
+         false,
+         {rids::lvButtons_H1, rids::Image2, rids::Image1}},
+        {ID_mnuSindhiSortOrder,
+         reference::kSortOrderClass,
+         L"Sorting Order",
+         true,
+         6315,
+         8760,
+         false,
+         {rids::Picture1}},
+        {ID_mnuAbout, reference::kAboutClass, L"About", true, 8880, 6465, true, {rids::Label1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf8(c.caption));
+        const HWND window = ShowReferenceWindow(app, c.command, c.windowClass);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(TextOf(window), c.caption);
+        const LONG style = GetWindowLongW(window, GWL_STYLE), exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+        EXPECT_EQ(style & (WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+                  WS_CAPTION | WS_SYSMENU);
+        EXPECT_EQ((exStyle & WS_EX_TOOLWINDOW) != 0, c.toolWindow);
+        EXPECT_EQ(exStyle & (WS_EX_DLGMODALFRAME | WS_EX_APPWINDOW), 0);
+        // No owner: the system gives an unowned window that is no tool window a taskbar button.
+        EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+        const Box inner = ClientBox(window);
+        EXPECT_EQ(inner.width, TwipsToPixelsX(c.width));
+        EXPECT_EQ(inner.height, TwipsToPixelsY(c.height));
+        if (c.centred) {
+            const Box outer = WindowBox(window);
+            EXPECT_NEAR(outer.left + outer.width / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+            EXPECT_NEAR(outer.top + outer.height / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+        }
+        EXPECT_EQ(ChildIdsInStackingOrder(window), c.stacking);
+        // Painted (the program paints when it is asked to: this waits for it) before the picture is taken.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_TRUE(SaveProgramScreenshot(window, L"dictionary_" + std::wstring(c.windowClass)));
+    }
+    // Their texts and places.
+    const HWND keyboard = app.Program().TopWindow(reference::kKeyboardClass);
+    EXPECT_EQ(TextOf(GetDlgItem(keyboard, rids::Label3)), L"Normal View");
+    EXPECT_EQ(TextOf(GetDlgItem(keyboard, rids::Label4)), L"Shift View");
+    EXPECT_EQ(TextOf(GetDlgItem(keyboard, rids::lvButtons_H1)), L"Close");
+    const Box close = BoxInParent(GetDlgItem(keyboard, rids::lvButtons_H1));
+    EXPECT_EQ(close.left, TwipsToPixelsX(2400));
+    EXPECT_EQ(close.top, TwipsToPixelsY(5760));
+    const HWND about = app.Program().TopWindow(reference::kAboutClass);
+    const HWND copyright = GetDlgItem(about, rids::Label1);
+    EXPECT_EQ(TextOf(copyright), L"\u00A9");
+    EXPECT_EQ(BoxInParent(copyright).left, TwipsToPixelsX(8640));
+    EXPECT_EQ(BoxInParent(copyright).top, TwipsToPixelsY(1440));
+    // Nothing the windows did made a message.
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST_F(DictionaryProgram, SindhiKeyboardOpensOnceAndItsCloseEndsIt) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    // Ctrl+K as the user presses it in the English window.
+    ASSERT_TRUE(SendChord({VK_CONTROL, 'K'}));
+    HWND keyboard = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        keyboard = app.Program().TopWindow(reference::kKeyboardClass);
+        return keyboard && GetForegroundWindow() == keyboard;
+    }));
+    // Another window in front, then "Sindhi Keyboard" again: the same window comes to the front.
+    const HWND guide = ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass);
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass), keyboard);
+    EXPECT_EQ(app.Program().TopWindows(reference::kKeyboardClass).size(), 1u);
+
+    // Moved away from where the system puts new windows, then closed with "Close".
+    SetWindowPos(keyboard, nullptr, 37, 41, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ClickCentre(GetDlgItem(keyboard, reference::ids::lvButtons_H1));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyboard); }));
+    // Opened anew: another window, at the system's place rather than where the old one was.
+    const HWND again = ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass);
+    ASSERT_TRUE(again);
+    EXPECT_NE(again, keyboard);
+    const Box placed = WindowBox(again);
+    EXPECT_FALSE(placed.left == 37 && placed.top == 41);
+    // The title bar's close box ends it as well.
+    PostMessageW(again, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(again); }));
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+}
+
+TEST_F(DictionaryProgram, PhoneticGuideClosedWithCloseComesBackWhereItWasMoved) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const HWND guide = ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass);
+    ASSERT_TRUE(guide);
+    SetWindowPos(guide, nullptr, 53, 29, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil([&] { return WindowBox(guide).left == 53 && WindowBox(guide).top == 29; }));
+    // Enter on the focused "Close", through the program's own loop.
+    const HWND close = GetDlgItem(guide, reference::ids::lvButtons_H1);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focused() == close; }));
+    PostKey(close, VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(guide); }));
+    EXPECT_TRUE(IsWindow(guide));  // only hidden
+
+    EXPECT_EQ(ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass), guide);
+    const Box back = WindowBox(guide);
+    EXPECT_EQ(back.left, 53);
+    EXPECT_EQ(back.top, 29);
+    // The close box destroys it; the next "Phonetic Guide" makes a new one.
+    PostMessageW(guide, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(guide); }));
+    const HWND fresh = ShowReferenceWindow(app, ID_mnuPhonetic, reference::kPronounceClass);
+    EXPECT_TRUE(fresh && fresh != guide);
+}
+
+TEST_F(DictionaryProgram, HelpWindowsStayUsableWhileTheLookupWindowTakesTypedKeys) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const HWND keyboard = ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass);
+    const HWND sortOrder = ShowReferenceWindow(app, ID_mnuSindhiSortOrder, reference::kSortOrderClass);
+    ASSERT_TRUE(keyboard && sortOrder);
+    // Back to the English window: the keys typed there reach its word box, not the dialog manager.
+    const HWND edit = ComboEdit(Dictionary::Control(app.english, ids::WordBox));
+    SetForegroundWindow(app.frame);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == app.frame; }));
+    for (size_t i = 0; i < 5; ++i) TypeKey(edit, L"apple"[i], i + 1);
+    ExpectTextBecomes(Dictionary::Control(app.english, ids::SindhiMeanings), Numbered(kAppleMeanings, kEleven),
+                      "SindhiMeanings");
+    EXPECT_TRUE(IsOpen(keyboard));
+    EXPECT_TRUE(IsOpen(sortOrder));
+
+    // The keyboard window still answers its dialog keys: Enter presses its focused "Close".
+    EXPECT_EQ(ShowReferenceWindow(app, ID_mnuKeyboard, reference::kKeyboardClass), keyboard);
+    const HWND close = GetDlgItem(keyboard, reference::ids::lvButtons_H1);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focused() == close; }));
+    PostKey(close, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyboard); }));
+    EXPECT_TRUE(IsOpen(sortOrder));
+    EXPECT_EQ(TextOf(edit), L"apple");
+}
+
+TEST_F(DictionaryProgram, F1OpensAboutCtrlOTheSortOrderAndHelpShowsItsMessage) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    ASSERT_TRUE(SendChord({VK_F1}));
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = app.Program().TopWindow(reference::kAboutClass)) != nullptr; }));
+    // Closed, it gives the main window back the keys: Ctrl+O is the menu's again.
+    PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about) && GetForegroundWindow() == app.frame; }));
+    ASSERT_TRUE(WaitUntil([&] { return IsChild(app.frame, app.Focused()); }));
+    ASSERT_TRUE(SendChord({VK_CONTROL, 'O'}));
+    ASSERT_TRUE(WaitUntil([&] { return app.Program().TopWindow(reference::kSortOrderClass) != nullptr; }));
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
+
+    PostMessageW(app.frame, WM_COMMAND, ID_mnuHelp, 0);
+    ASSERT_TRUE(app.Boxes().WaitForBoxes(1));
+    const auto boxes = app.Boxes().Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    // The sentence's comma runs straight into the address the server's About window shows.
+    const std::string site = sindhikit::pictures::kMakerWebsite;
+    EXPECT_EQ(boxes[0].text, L"Please Read Readme.Doc or visit our website for detail guide," +
+                                 std::wstring(site.begin(), site.end()));
+    EXPECT_EQ(boxes[0].title, L"Help");
+    EXPECT_EQ(boxes[0].icon, BoxIcon::Information);
+    EXPECT_EQ(boxes[0].buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_TRUE(app.Program().Running());
+}
+
+TEST_F(DictionaryProgram, TheDarvelLabelOfEitherLookupWindowOpensTheMakersSite) {
+    Dictionary app;
+    ASSERT_TRUE(app.WaitForStartUp(-1));
+    const std::string site = sindhikit::pictures::kMakerWebsite;
+    for (const HWND window : {app.english, app.sindhi}) {
+        SCOPED_TRACE(Utf8(TextOf(window)));
+        HttpHandlerStandIn browser(LAUNCH_RECORDER, "dictionary-browser.exe");
+        ASSERT_TRUE(browser.Registered());
+        PostMessageW(app.frame, WM_COMMAND, window == app.english ? ID_mnuEnglishToSindhi : ID_mnuSindhiToEnglish, 0);
+        ASSERT_TRUE(WaitUntil([&] { return app.Active() == window; }));
+        ClickCentre(Dictionary::Control(window, ids::Label5));
+        std::wstring line;
+        EXPECT_TRUE(WaitUntil([&] { return !(line = browser.CommandLine()).empty(); }));
+        EXPECT_NE(line.find(std::wstring(site.begin(), site.end())), std::wstring::npos) << Utf8(line);
+    }
+    EXPECT_TRUE(app.Program().Running());
+    EXPECT_TRUE(app.Boxes().Boxes().empty());
 }
 
 }  // namespace
