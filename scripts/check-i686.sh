@@ -14,7 +14,7 @@ while IFS= read -r -d '' image; do
     echo "not a 32-bit Windows image: $rel"; status=1; continue
   fi
   count=$((count + 1))
-done < <(find "$win64" \( -name wineprefix -o -name third_party -o -name CMakeFiles \) -prune \
+done < <(find "$win64" \( -name 'wineprefix*' -o -name third_party -o -name CMakeFiles \) -prune \
            -o \( -name '*.exe' -o -name '*.dll' \) -print0)
 echo "i686 images checked: $count"
 [ $count -gt 0 ] || status=1

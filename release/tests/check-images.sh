@@ -15,7 +15,7 @@ fail() { echo "FAIL $*"; failures=$((failures + 1)); }
 # The system DLLs our programs may import (lower case).
 system_dlls=" kernel32.dll user32.dll gdi32.dll advapi32.dll ole32.dll oleaut32.dll msvcrt.dll \
 shell32.dll shlwapi.dll comctl32.dll comdlg32.dll usp10.dll version.dll uxtheme.dll imm32.dll \
-windowscodecs.dll "
+windowscodecs.dll msimg32.dll winspool.drv "
 entry_points="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer"
 
 check() {  # objdump-prefix format image

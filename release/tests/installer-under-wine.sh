@@ -39,6 +39,9 @@ install() {  # options...
   expect "installer $* exits 0" [ $status -eq 0 ]
 }
 reg_query() { "$wine_run" reg query "$@" 2>/dev/null | tr -d '\r'; }
+# True when the key is not in the registry: reg query fails. (Wine's reg prints its error on
+# standard output, so an empty answer cannot tell.)
+reg_absent() { ! "$wine_run" reg query "$@" >/dev/null 2>&1; }
 script_passes() {  # script arguments...
   local out; out=$("$wine_run" cscript //nologo "$@" 2>&1 | tr -d '\r')
   echo "$out" | sed 's/^/  cscript: /'
@@ -100,16 +103,16 @@ echo "== silent uninstall"
 expect "installation folder removed" [ ! -e "$folder" ]
 expect "store removed" [ ! -e "$windows_store" ]
 expect "shortcut removed" [ ! -e "$shortcut" ]
-expect "uninstall entry removed" [ -z "$(reg_query "$uninstall_key")" ]
-expect "class registration removed" [ -z "$(reg_query "$class_key")" ]
-expect "ProgID removed" [ -z "$(reg_query 'HKCR\TavroCodes.TavroCode')" ]
+expect "uninstall entry removed" reg_absent "$uninstall_key"
+expect "class registration removed" reg_absent "$class_key"
+expect "ProgID removed" reg_absent 'HKCR\TavroCodes.TavroCode'
 expect "TavroCodes.TavroCode no longer created" script_passes "$(win "$tests/InstalledServer.vbs")" absent
 expect "the user's settings left" grep -q Tahoma <<<"$(reg_query 'HKCU\software\DarvelDictionary' /v EFN)"
 
 echo "== install, then uninstall with /REMOVESETTINGS"
 install
 "$wine_run" "$(win "$folder/uninstall.exe")" /S /REMOVESETTINGS; settle
-expect "the user's settings removed on request" [ -z "$(reg_query 'HKCU\software\DarvelDictionary')" ]
+expect "the user's settings removed on request" reg_absent 'HKCU\software\DarvelDictionary'
 expect "nothing left in Program Files" [ ! -e "$folder" ]
 
 echo "$passed passed, $failures failed"
