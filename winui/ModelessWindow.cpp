@@ -72,7 +72,8 @@ HWND CreateModelessDialog(const WindowHost& host, const WindowDesign& design, DL
     return dialog;
 }
 
-HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass, LPARAM param) {
+HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass,
+                          LPARAM param) {
     const DWORD style = WS_OVERLAPPED | kCommonStyle;
     const DWORD exStyle = ExtendedStyle(design.frame);
     const SIZE outer = OuterSize(style, exStyle, design.inner);
@@ -82,7 +83,7 @@ HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, co
     return window;
 }
 
-bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
+bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, LPCWSTR cursor) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(CodeModule(), name, &existing)) {
@@ -93,7 +94,7 @@ bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH backgrou
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = procedure;
     wc.hInstance = CodeModule();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursorW(nullptr, cursor);
     wc.hbrBackground = background;
     wc.lpszClassName = name;
     return RegisterClassExW(&wc) != 0;

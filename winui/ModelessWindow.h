@@ -30,11 +30,12 @@ HWND CreateModelessDialog(const WindowHost& host, const WindowDesign& design, DL
 
 // A window of `windowClass` (RegisterWindowClass), where the system places new windows;
 // `param` reaches WM_CREATE as lpCreateParams.
-HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass, LPARAM param = 0);
+HWND CreateModelessWindow(const WindowHost& host, const WindowDesign& design, const wchar_t* windowClass,
+                          LPARAM param = 0);
 
 // Registers a window class of CodeModule(). A class of that name left behind by an earlier
 // load of the module at another address is replaced.
-bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
+bool RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background, LPCWSTR cursor = IDC_ARROW);
 
 // Moves a window so that its frame is centred on the screen.
 void CentreOnScreen(HWND window);

@@ -1,6 +1,7 @@
 #include "frmSplash.h"
 
 #include "win/Pictures.h"
+#include "winui/ModelessWindow.h"
 
 namespace dictionary {
 
@@ -14,14 +15,7 @@ constexpr wchar_t kInitialCaption[] = L"Loading Data....Please wait ";
 
 std::unique_ptr<frmSplash> frmSplash::Show(HWND owner) {
     auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(instance, kClassName, &wc)) {
-        wc.lpfnWndProc = Procedure;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_WAIT);
-        wc.lpszClassName = kClassName;
-        RegisterClassW(&wc);
-    }
+    sindhikit::winui::RegisterWindowClass(kClassName, Procedure, nullptr, IDC_WAIT);
     std::unique_ptr<frmSplash> splash(new frmSplash());
     const int width = controls::TwipsToPixelsX(4425), height = controls::TwipsToPixelsY(6750);
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;

@@ -1,26 +1,18 @@
 #include "Label.h"
 
+#include "winui/ModelessWindow.h"
+
 namespace dictionary::controls {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"SindhiKitLabel";
 
-void RegisterLabelClass(HINSTANCE instance) {
-    WNDCLASSW wc{};
-    if (GetClassInfoW(instance, kClassName, &wc)) return;
-    wc.lpfnWndProc = DefWindowProcW;  // replaced per window once the label exists
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassW(&wc);
-}
-
 }  // namespace
 
 std::unique_ptr<Label> Label::Create(HWND parent, int id, const std::wstring& caption, LabelLook look) {
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    RegisterLabelClass(instance);
+    // The class procedure is replaced per window once the label exists.
+    sindhikit::winui::RegisterWindowClass(kClassName, DefWindowProcW, nullptr);
     HWND hwnd = CreateChild(parent, kClassName, 0, 0, id);
     if (!hwnd) return nullptr;
     std::unique_ptr<Label> label(new Label(hwnd, look));

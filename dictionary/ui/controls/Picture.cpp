@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "winui/ModelessWindow.h"
+
 namespace dictionary::controls {
 
 namespace {
@@ -7,15 +9,7 @@ constexpr wchar_t kClassName[] = L"SindhiKitPicture";
 }
 
 std::unique_ptr<Picture> Picture::Create(HWND parent, int id, COLORREF background) {
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    WNDCLASSW wc{};
-    if (!GetClassInfoW(instance, kClassName, &wc)) {
-        wc.lpfnWndProc = Procedure;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        RegisterClassW(&wc);
-    }
+    sindhikit::winui::RegisterWindowClass(kClassName, Procedure, nullptr);
     HWND hwnd = CreateChild(parent, kClassName, 0, 0, id);
     if (!hwnd) return nullptr;
     return std::unique_ptr<Picture>(new Picture(hwnd, background));
